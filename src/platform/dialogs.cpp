@@ -1,0 +1,52 @@
+#include "platform/dialogs.h"
+
+#include <cstdio>
+
+namespace {
+
+// Used when no window layer or test has installed a handler (a headless
+// tool): prompts are written to standard error and take their first button.
+class StderrHandler : public DialogHandler {
+public:
+    MsgResult MessageBox(const std::string& prompt, MsgButtons buttons, MsgIcon,
+                         const std::string& title) override {
+        std::fprintf(stderr, "[%s] %s\n", title.c_str(), prompt.c_str());
+        switch (buttons) {
+            case MsgButtons::YesNo:
+            case MsgButtons::YesNoCancel: return MsgResult::Yes;
+            case MsgButtons::RetryCancel: return MsgResult::Retry;
+            case MsgButtons::AbortRetryIgnore: return MsgResult::Abort;
+            default: return MsgResult::OK;
+        }
+    }
+    std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                        const std::string&) override {
+        std::fprintf(stderr, "[%s] %s\n", title.c_str(), prompt.c_str());
+        return std::nullopt;
+    }
+    std::optional<std::string> ChooseFile(const FileChooserRequest&) override { return std::nullopt; }
+};
+
+StderrHandler g_stderrHandler;
+DialogHandler* g_handler = &g_stderrHandler;
+
+}  // namespace
+
+DialogHandler* SetDialogHandler(DialogHandler* handler) {
+    DialogHandler* old = g_handler;
+    g_handler = handler ? handler : &g_stderrHandler;
+    return old;
+}
+
+DialogHandler* CurrentDialogHandler() { return g_handler; }
+
+MsgResult MsgBox(const std::string& prompt, MsgButtons buttons, const std::string& title, MsgIcon icon) {
+    return g_handler->MessageBox(prompt, buttons, icon, title);
+}
+
+std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                    const std::string& defaultText) {
+    return g_handler->InputBox(prompt, title, defaultText);
+}
+
+std::optional<std::string> ChooseFile(const FileChooserRequest& request) { return g_handler->ChooseFile(request); }

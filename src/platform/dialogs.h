@@ -1,0 +1,42 @@
+#pragma once
+// Message boxes, input boxes and the file chooser. Every prompt goes through
+// the installed DialogHandler: the windows install one that shows Qt dialogs,
+// a test installs a responder that records each prompt and answers it.
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+enum class MsgResult { OK, Cancel, Yes, No, Retry, Abort, Ignore };
+
+struct FileChooserRequest {
+    bool save = false;              // a Save As chooser rather than an Open one
+    std::string title;
+    std::string folder;             // where it opens
+    std::string fileName;           // proposed name
+    std::vector<std::string> patterns;  // such as "*.DOC"
+};
+
+class DialogHandler {
+public:
+    virtual ~DialogHandler() = default;
+    virtual MsgResult MessageBox(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
+                                 const std::string& title) = 0;
+    // nullopt when the user cancels.
+    virtual std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                                const std::string& defaultText) = 0;
+    // The chosen path, or nullopt when cancelled.
+    virtual std::optional<std::string> ChooseFile(const FileChooserRequest& request) = 0;
+};
+
+// Installs the handler every prompt goes to; returns the previous one.
+DialogHandler* SetDialogHandler(DialogHandler* handler);
+DialogHandler* CurrentDialogHandler();
+
+// Texts are in the program's 8-bit code page.
+MsgResult MsgBox(const std::string& prompt, MsgButtons buttons = MsgButtons::OK,
+                 const std::string& title = "TANDRELL", MsgIcon icon = MsgIcon::None);
+std::optional<std::string> InputBox(const std::string& prompt, const std::string& title = "TANDRELL",
+                                    const std::string& defaultText = "");
+std::optional<std::string> ChooseFile(const FileChooserRequest& request);

@@ -1,0 +1,30 @@
+#pragma once
+// Plain-text files in the program's 8-bit code page (Windows-1252). Strings
+// hold the file's bytes unchanged; lines are written with CR LF and read with
+// CR LF or LF. A file is replaced through a temporary file beside it, so a
+// failed write never leaves it half written.
+#include <optional>
+#include <string>
+#include <vector>
+
+class QString;
+
+// The file's lines without their line ends; a last line without a line end
+// is kept. nullopt when the file cannot be opened.
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
+// The whole file as bytes; nullopt when it cannot be opened.
+std::optional<std::string> ReadFileBytes(const std::string& path);
+
+// Writes each line followed by CR LF, replacing the file only once the new
+// content is complete. False when the file could not be written.
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+// Writes the bytes as they are, replacing the file the same way.
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+
+bool FileExists(const std::string& path);
+// Folder and file name joined with "/".
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// Conversions at the widget boundary.
+QString FromCp1252(const std::string& bytes);
+std::string ToCp1252(const QString& text);
