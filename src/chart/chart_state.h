@@ -4,6 +4,7 @@
 // hand their results back in.
 #include <array>
 #include <string>
+#include <vector>
 
 struct ChartState {
     // The literal value of pi the chart formulas use throughout.
@@ -40,6 +41,16 @@ struct ChartState {
     // --- houses and placement
 
     // --- data file tables
+    // Cusp-label pen positions of the wheel, indices 0..120.
+    std::array<int, 121> HcData{};
+    // Aspect points of a couple: [aspect 0..8][body 0..10][body 0..10] in
+    // relationship order, symmetric in the two bodies.
+    std::array<std::array<std::array<float, 11>, 11>, 9> PointsCube{};
+    // Radius of the wheel's body ring for each whole degree 0..360.
+    std::array<int, 361> RingRadius{};
+    // Chiron by day from Julian day 2415000 (record i is day 2415000 + i).
+    std::vector<float> ChironLongitudeTable = std::vector<float>(60000, 0.0f);
+    std::vector<float> ChironDeclinationTable = std::vector<float>(60000, 0.0f);
 
     // --- chart driver
 

@@ -1,0 +1,127 @@
+#include "chart/data_files.h"
+
+#include <optional>
+#include <vector>
+#include <string>
+#include <string_view>
+
+#include "platform/dialogs.h"
+#include "platform/numbers.h"
+#include "platform/text_file.h"
+#include "program_state.h"
+
+namespace {
+
+// Calls fn(value) for every number of a file whose numbers are separated by
+// commas or line ends, in order, until fn returns false. Empty fields give 0,
+// as an empty item does when such a file is read item by item.
+template <typename Fn>
+void ForEachNumber(const std::string& bytes, Fn fn) {
+    const char* p = bytes.data();
+    const char* end = p + bytes.size();
+    while (p < end) {
+        const char* fieldEnd = p;
+        while (fieldEnd < end && *fieldEnd != ',' && *fieldEnd != '\n' && *fieldEnd != '\r') ++fieldEnd;
+        const bool blankLineEnd = (fieldEnd == p) && fieldEnd < end && (*fieldEnd == '\n' || *fieldEnd == '\r');
+        if (!blankLineEnd) {
+            if (!fn(Val(std::string_view(p, static_cast<size_t>(fieldEnd - p))))) return;
+        }
+        p = fieldEnd;
+        // One comma ends a field; a CR LF (or LF) ends a line and the field on it.
+        if (p < end && *p == ',') {
+            ++p;
+        } else {
+            while (p < end && (*p == '\r' || *p == '\n')) ++p;
+        }
+    }
+}
+
+std::optional<std::string> OpenDataFile(const ProgramState& ps, const std::string& name) {
+    auto bytes = ReadFileBytes(JoinPath(ps.settings.AppPath, name));
+    if (!bytes) MsgBox("The data file " + name + " could not be read. Its table stays empty.", MsgButtons::OK,
+                       "File Not Found", MsgIcon::Exclamation);
+    return bytes;
+}
+
+// The lines of a text, CR LF or LF ended, without their line ends.
+std::vector<std::string_view> SplitLines(const std::string& bytes) {
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t nl = bytes.find('\n', start);
+        size_t end = (nl == std::string::npos) ? bytes.size() : nl;
+        size_t len = end - start;
+        if (len > 0 && bytes[start + len - 1] == '\r') --len;
+        lines.emplace_back(bytes.data() + start, len);
+        if (nl == std::string::npos) break;
+        start = nl + 1;
+    }
+    return lines;
+}
+
+template <size_t N>
+void LoadWholeNumbers(const ProgramState& ps, const std::string& name, std::array<int, N>& table) {
+    table.fill(0);
+    auto bytes = OpenDataFile(ps, name);
+    if (!bytes) return;
+    size_t i = 0;
+    ForEachNumber(*bytes, [&](double v) {
+        table[i++] = static_cast<int>(v);
+        return i < N;
+    });
+}
+
+}  // namespace
+
+double PointsLineValue(const char* line, int length) {
+    int p = 0;  // 1-based position of the first "=", 0 when there is none
+    for (int i = 0; i < length; ++i)
+        if (line[i] == '=') {
+            p = i + 1;
+            break;
+        }
+    const int take = length - p - 1;
+    if (take <= 0) return 0.0;
+    return Val(std::string_view(line + (length - take), static_cast<size_t>(take)));
+}
+
+void LoadDataFiles(ProgramState& ps) {
+    ChartState& cs = ps.chart;
+
+    LoadWholeNumbers(ps, "HCDATA.DAT", cs.HcData);
+
+    for (auto& plane : cs.PointsCube)
+        for (auto& row : plane) row.fill(0.0f);
+    if (auto bytes = OpenDataFile(ps, "DATA_VALUES_USED.DAT")) {
+        const std::vector<std::string_view> lines = SplitLines(*bytes);
+        size_t n = 0;
+        for (int i = 0; i <= 10; ++i)
+            for (int j = 0; j <= 10; ++j)
+                for (int k = 0; k <= 8; ++k, ++n) {
+                    if (n >= lines.size()) continue;  // a short file leaves the rest at 0
+                    const std::string_view line = lines[n];
+                    const auto value = static_cast<float>(PointsLineValue(line.data(), static_cast<int>(line.size())));
+                    // Both orders are written, so the later of two mirrored
+                    // lines decides both elements.
+                    cs.PointsCube[k][j][i] = value;
+                    cs.PointsCube[k][i][j] = cs.PointsCube[k][j][i];
+                }
+    }
+
+    LoadWholeNumbers(ps, "RADIUS.DAT", cs.RingRadius);
+
+    cs.ChironLongitudeTable.assign(60000, 0.0f);
+    cs.ChironDeclinationTable.assign(60000, 0.0f);
+    if (auto bytes = OpenDataFile(ps, "CHIRON.DAT")) {
+        size_t index = 0;
+        ForEachNumber(*bytes, [&](double v) {
+            // Numbers alternate: longitude, then declination of the same day.
+            if (index % 2 == 0)
+                cs.ChironLongitudeTable[index / 2] = static_cast<float>(v);
+            else
+                cs.ChironDeclinationTable[index / 2] = static_cast<float>(v);
+            ++index;
+            return index < 2 * cs.ChironLongitudeTable.size();
+        });
+    }
+}
