@@ -30,18 +30,61 @@ struct ChartState {
     double SecondsInSign = 0.0;
 
     // --- time scale and sidereal time
+    // RAMC, radians once the chart time is computed.
+    double Ramc = 0.0;
+    // Minus the obliquity of the ecliptic, radians.
+    double ObliquityRad = 0.0;
+    double Ascendant = 0.0;
+    double Midheaven = 0.0;
+    // Minus the latitude in radians; 0.00001 at latitude 0.
+    double NegLatitudeRad = 0.0;
+    // Absolute latitude as degrees.minutes and its whole degrees.
+    double CalcLatAbs = 0.0;
+    double LatitudeWhole = 0.0;
+    std::string WorkNorthSouth;
 
     // --- Sun and Moon
 
     // --- planet orbits and perturbations
 
     // --- chart positions
+    std::array<double, 16> WorkLongitudes{};
+    std::array<double, 16> WorkDeclinations{};
+    std::string RetrogradeFlags = std::string(15, ' ');
+    std::array<double, 16> NatalLongitudes{};
+    std::array<double, 16> NatalDeclinations{};
+    std::array<double, 16> SecondLongitudes{};
+    std::array<double, 16> SecondDeclinations{};
+    std::array<double, 14> NatalCusps{};
+    std::array<double, 14> SecondCusps{};
 
     // --- houses and placement
+    std::string HouseSystemCode = "P";
+    // Cusps 1..12 in natural order (quadrant systems only).
+    std::array<double, 14> Cusp{};
+    // Cusps tenth house first: element 1 is the 10th cusp, 4 the 1st.
+    std::array<double, 14> WorkCusps{};
+    std::string SiderealTimeText;
+    // One Placidus cusp: start right ascension (radians), divisor 3 or 1.5,
+    // 1 below the horizon, result in degrees.
+    double PlacidusRa = 0.0;
+    double PlacidusDivisor = 0.0;
+    int PlacidusBelow = 0;
+    double PlacidusResult = 0.0;
+    // House ordinals, four characters each, in the order of WorkCusps.
+    std::string HouseOrdinals = "10TH11TH12TH 1ST 2ND 3RD 4TH 5TH 6TH 7TH 8TH 9TH    ";
+    // Ten characters per body: house number, then " HOUSE" in 5..10.
+    std::string HouseString = "---- --------- -----" + std::string(130, ' ');
+    double SolsticeResult = 0.0;
 
     // --- data file tables
 
     // --- chart driver
 
     // --- composite chart
+    // Latitude of the relationship for the composite houses; "99" means
+    // midpoint houses.
+    std::string CompositeLatText;
+    std::string CompositeHouseString;
+    std::string WheelHouseString;
 };

@@ -1,0 +1,53 @@
+#pragma once
+// Test set-up of the chart moment that the house routines read: RAMC,
+// obliquity, latitude values and the angles, from plain decimal degrees.
+#include <cmath>
+#include <string>
+
+#include "chart/angle_helpers.h"
+#include "chart/chart_state.h"
+
+namespace housetest {
+
+inline double Wrap(double deg) {
+    double r = std::fmod(deg, 360.0);
+    return r < 0 ? r + 360.0 : r;
+}
+
+// Smallest distance between two longitudes, degrees.
+inline double AngleDiff(double a, double b) {
+    const double d = Wrap(a - b);
+    return d > 180.0 ? 360.0 - d : d;
+}
+
+// Obliquity of the ecliptic, degrees, T in Julian centuries from 1900.
+inline double Obliquity(double t) {
+    return 23.4522944 - 0.0130125 * t - 0.000001639 * t * t + 0.000000503 * t * t * t;
+}
+
+// Sets the chart moment for RAMC and latitude (decimal degrees, north
+// positive) with the obliquity in degrees: the signed and absolute latitude
+// values, MC, Ascendant and the sidereal time parts.
+inline void SetMoment(ChartState& cs, double ramcDeg, double latitude, double obliquityDeg) {
+    cs.Ramc = DegToRad(ramcDeg);
+    cs.ObliquityRad = -DegToRad(obliquityDeg);
+    cs.CalcLatAbs = DecimalToHM(std::fabs(latitude));
+    cs.LatitudeWhole = std::floor(cs.CalcLatAbs);
+    cs.WorkNorthSouth = latitude < 0 ? "SOUTH" : "NORTH";
+    cs.NegLatitudeRad = latitude == 0 ? 0.00001 : -DegToRad(latitude);
+    const double r = cs.Ramc, e = DegToRad(obliquityDeg), phi = DegToRad(latitude);
+    cs.Midheaven = Wrap(RadToDeg(std::atan2(std::sin(r), std::cos(r) * std::cos(e))));
+    cs.Ascendant = Wrap(RadToDeg(
+        std::atan2(std::cos(r), -(std::sin(r) * std::cos(e) + std::tan(phi) * std::sin(e)))));
+    // Sidereal time parts, shifted by 12 hours in the southern hemisphere
+    // as the chart headers print them.
+    double s = ramcDeg;
+    if (latitude < 0) s = Wrap(s + 180.0);
+    const double h = s / 15.0;
+    cs.LoopI = std::floor(h);
+    const double minutes = (h - cs.LoopI) * 60.0;
+    cs.RectX = std::floor((minutes - std::floor(minutes)) * 60.0);
+    cs.LoopK = std::floor(minutes);
+}
+
+}  // namespace housetest
