@@ -4,6 +4,7 @@
 // hand their results back in.
 #include <array>
 #include <string>
+#include <vector>
 
 struct ChartState {
     // The literal value of pi the chart formulas use throughout.
@@ -30,16 +31,76 @@ struct ChartState {
     double SecondsInSign = 0.0;
 
     // --- time scale and sidereal time
+    // Input values of the two data sets: the date, the time as h.mm on a
+    // 12-hour clock with its "A.M."/"P.M." text, the zone in hours (West
+    // positive), longitude and latitude as deg.mm (West and North positive).
+    int NatalDay = 0, NatalMonth = 0, NatalYear = 0;
+    float NatalTime = 0, NatalZone = 0, NatalLongitude = 0, NatalLatitude = 0;
+    std::string NatalAmPm, NatalNorthSouth;
+    int DiurnalDay = 0, DiurnalMonth = 0, DiurnalYear = 0, DiurnalDayOffset = 0;
+    float DiurnalTime = 0, DiurnalZone = 0, DiurnalLongitude = 0, DiurnalLatitude = 0;
+    std::string SecondAmPm, SecondNorthSouth;
+    // Which inputs the time step uses: 0 natal, 1 natal time at the diurnal
+    // place, anything else the diurnal set.
+    int ChartKind = 0;
+
+    double DayFraction = 0.0;  // universal time as a fraction of a day
+    double CalcLongitude = 0.0, CalcLongAbs = 0.0;
+    double CalcLatitude = 0.0;  // signed latitude in radians once computed
+    double CalcLatAbs = 0.0, LatitudeWhole = 0.0;
+    std::string WorkNorthSouth;
+    double NegLatitudeRad = 0.0;
+    double MonthsFrom4800 = 0.0;
+    double JulianDayNumber = 0.0;  // noon-based whole day number
+    double JulianDay = 0.0, ChartJulianDay = 0.0;
+    double TimeCenturies = 0.0;  // Julian centuries from JD 2415020.0
+    double ChartT2000 = 0.0;
+    double SiderealHours = 0.0;
+    double Ramc = 0.0;          // radians after the time step
+    double ObliquityRad = 0.0;  // minus the obliquity, radians, after the time step
+    double ObliquityDeg = 0.0;
+    double Midheaven = 0.0, Ascendant = 0.0;
+    double WorkVertex = 0.0, WorkEquatorialAsc = 0.0, WorkCoAscendant = 0.0, WorkPolarAsc = 0.0;
+    // Sidereal corrections of the zodiac modes.
+    double ChartJulianDate = 0.0;
+    double NutationInLongitude = 0.0;
+    double SvpValue = 0.0;
+    double Ayanamsa = 0.0;
+    // Calendar conversions.
+    int JdnYear = 0, JdnMonth = 0, JdnDay = 0;
+    double JdnWork = 0.0, JdnResult = 0.0;
+    std::string DateText;
+    std::string CaptionPrefix;
 
     // --- Sun and Moon
+    double MoonLatitude = 0.0;
+    double MoonTrueNode = 0.0;  // not reduced to 0..360 by the Moon theory
 
     // --- planet orbits and perturbations
 
     // --- chart positions
+    // Working chart arrays by body slot 1..15 (slot 0 unused).
+    std::array<double, 16> WorkLongitudes{};
+    std::array<double, 16> WorkLatitudes{};
+    std::array<double, 16> WorkDeclinations{};
+    std::array<double, 16> WorkRightAscensions{};
+    std::array<double, 16> NextDayLongitudes{};
+    // One character per body 1..15: "R" retrograde, blank direct.
+    std::string RetrogradeFlags = std::string(15, ' ');
+    double TimeCenturies2000 = 0.0;  // Julian centuries from JD 2451545.0
+    double GraphT1900 = 0.0;         // moment of the day-by-day variant
+    // True node of chart A; -100 asks the next full computation to record it.
+    double TrueNorthNode = 0.0;
+    // Body the planet theories compute: 1 Earth, 2 Mercury .. 9 Pluto.
+    int CurrentBody = 0;
 
     // --- houses and placement
 
     // --- data file tables
+    // Chiron by day: record i holds Julian day 2415000 + i. 60000 records,
+    // held on the heap so a program state can live on the stack.
+    std::vector<float> ChironLongitudeTable = std::vector<float>(60000, 0.0f);
+    std::vector<float> ChironDeclinationTable = std::vector<float>(60000, 0.0f);
 
     // --- chart driver
 
