@@ -4,6 +4,7 @@
 // hand their results back in.
 #include <array>
 #include <string>
+#include <vector>
 
 struct ChartState {
     // The literal value of pi the chart formulas use throughout.
@@ -30,27 +31,148 @@ struct ChartState {
     double SecondsInSign = 0.0;
 
     // --- time scale and sidereal time
-    // RAMC, radians once the chart time is computed.
-    double Ramc = 0.0;
-    // Minus the obliquity of the ecliptic, radians.
-    double ObliquityRad = 0.0;
-    double Ascendant = 0.0;
-    double Midheaven = 0.0;
-    // Minus the latitude in radians; 0.00001 at latitude 0.
-    double NegLatitudeRad = 0.0;
-    // Absolute latitude as degrees.minutes and its whole degrees.
-    double CalcLatAbs = 0.0;
-    double LatitudeWhole = 0.0;
+    // Julian centuries of the moment being computed: from JD 2415020.0 and
+    // from JD 2451545.0.
+    double TimeCenturies = 0.0;
+    double TimeCenturies2000 = 0.0;
+    // Input values of the two data sets: the date, the time as h.mm on a
+    // 12-hour clock with its "A.M."/"P.M." text, the zone in hours (West
+    // positive), longitude and latitude as deg.mm (West and North positive).
+    int NatalDay = 0, NatalMonth = 0, NatalYear = 0;
+    float NatalTime = 0, NatalZone = 0, NatalLongitude = 0, NatalLatitude = 0;
+    std::string NatalAmPm, NatalNorthSouth;
+    int DiurnalDay = 0, DiurnalMonth = 0, DiurnalYear = 0, DiurnalDayOffset = 0;
+    float DiurnalTime = 0, DiurnalZone = 0, DiurnalLongitude = 0, DiurnalLatitude = 0;
+    std::string SecondAmPm, SecondNorthSouth;
+    // Which inputs the time step uses: 0 natal, 1 natal time at the diurnal
+    // place, anything else the diurnal set.
+    int ChartKind = 0;
+
+    double DayFraction = 0.0;  // universal time as a fraction of a day
+    double CalcLongitude = 0.0, CalcLongAbs = 0.0;
+    double CalcLatitude = 0.0;  // signed latitude in radians once computed
+    double CalcLatAbs = 0.0, LatitudeWhole = 0.0;
     std::string WorkNorthSouth;
+    double NegLatitudeRad = 0.0;
+    double MonthsFrom4800 = 0.0;
+    double JulianDayNumber = 0.0;  // noon-based whole day number
+    double JulianDay = 0.0, ChartJulianDay = 0.0;
+    double ChartT2000 = 0.0;
+    double SiderealHours = 0.0;
+    double Ramc = 0.0;          // radians after the time step
+    double ObliquityRad = 0.0;  // minus the obliquity, radians, after the time step
+    double ObliquityDeg = 0.0;
+    double Midheaven = 0.0, Ascendant = 0.0;
+    double WorkVertex = 0.0, WorkEquatorialAsc = 0.0, WorkCoAscendant = 0.0, WorkPolarAsc = 0.0;
+    // Sidereal corrections of the zodiac modes.
+    double ChartJulianDate = 0.0;
+    double NutationInLongitude = 0.0;
+    double SvpValue = 0.0;
+    double Ayanamsa = 0.0;
+    // Calendar conversions.
+    int JdnYear = 0, JdnMonth = 0, JdnDay = 0;
+    double JdnWork = 0.0, JdnResult = 0.0;
+    std::string DateText;
+    std::string CaptionPrefix;
 
     // --- Sun and Moon
+    double MoonLatitude = 0.0;
+    double MoonTrueNode = 0.0;  // not reduced to 0..360 by the Moon theory
 
     // --- planet orbits and perturbations
+    // Kilometres per astronomical unit: distances in the planet theories.
+    double KmPerAU = 149597870.0;
+    // Body counter the planet theories read: 1 Earth, 2 Mercury .. 9 Pluto.
+    int CurrentBody = 0;
+
+    // Mean elements, filled once by InitOrbitalElements. Linear sets
+    // (1..11: a, e0, e1, i0, i1, node0, node1, perihelion0, perihelion1,
+    // M0, M1; T from J2000) and cubic sets (1..21: L0..L3, a, e0..e3,
+    // i0..i3, perihelion argument 0..3, node0..3; T from 1900). Slot 0 unused.
+    std::array<double, 12> ElementsEarth{};
+    std::array<double, 12> ElementsMercury{};
+    std::array<double, 12> ElementsVenus{};
+    std::array<double, 12> ElementsMars{};
+    std::array<double, 22> ElementsEarth1900{};
+    std::array<double, 22> ElementsJupiter{};
+    std::array<double, 22> ElementsSaturn{};
+    std::array<double, 22> ElementsUranus{};
+    std::array<double, 22> ElementsNeptune{};
+
+    // Working elements of the planet being computed (degrees). CalcMonth is
+    // the mean anomaly here; the time step uses the same value for the month.
+    double MeanLongitude = 0.0;
+    double CalcMonth = 0.0;
+    double PerihelionLongitude = 0.0;
+    double PerihelionArg = 0.0;
+    double Eccentricity = 0.0;
+    double Inclination = 0.0;
+    double NodeLongitude = 0.0;
+    // The semi-major axis shares its storage with PolarAngle (AU until the
+    // Kepler step, kilometres from then on).
+    double& SemiMajorAxis() { return PolarAngle; }
+    double SemiMajorAxis() const { return PolarAngle; }
+
+    // Kepler results and heliocentric position of the current body.
+    double EccentricAnomaly = 0.0;
+    double TrueAnomaly = 0.0;
+    double ArgLatitude = 0.0;
+    double HelioLongitude = 0.0;
+    double HelioLatitude = 0.0;
+    // The Earth's and the current planet's heliocentric positions (km, deg).
+    double EarthRadius = 0.0;
+    double EarthHelioLongitude = 0.0;
+    double EarthHelioLatitude = 0.0;
+    double PlanetRadius = 0.0;
+    double PlanetHelioLongitude = 0.0;
+    double PlanetHelioLatitude = 0.0;
+    // Geocentric ecliptic result of the current planet.
+    double GeoLongitude = 0.0;
+    double GeoLatitude = 0.0;
+
+    // Arguments of the great-planet perturbations (Q is held in SignOrCode
+    // and zeta in LoopK).
+    double PertNu = 0.0;
+    double PertP = 0.0;
+    double PertS = 0.0;
+    double PertV = 0.0;
+    double PertW = 0.0;
+    double PertPsi = 0.0;
+    // Uranus and Neptune arguments; PertG and CalcHourAngle are also scratch
+    // values of other chart steps.
+    double PertG = 0.0;
+    double PertH = 0.0;
+    double PertTheta = 0.0;
+    double CalcHourAngle = 0.0;
+    double UranusMeanAnomaly = 0.0;
+    double NeptuneMeanAnomaly = 0.0;
+    // Perturbation sums: mean longitude, eccentricity, perihelion, semi-axis.
+    double PertLongitude = 0.0;
+    double PertEccentricity = 0.0;
+    double PertPerihelion = 0.0;
+    double PertSemiAxis = 0.0;
+    // Direct geocentric longitude correction of Uranus or Neptune.
+    double PertExtraLongitude = 0.0;
+
+    // Pluto's heliocentric position from its series (deg, deg, AU).
+    double PlutoHelioLongitude = 0.0;
+    double PlutoHelioLatitude = 0.0;
+    double PlutoHelioRadius = 0.0;
 
     // --- chart positions
+    // Working chart arrays by body slot 1..15 (slot 0 unused).
     std::array<double, 16> WorkLongitudes{};
+    std::array<double, 16> WorkLatitudes{};
     std::array<double, 16> WorkDeclinations{};
+    std::array<double, 16> WorkRightAscensions{};
+    std::array<double, 16> NextDayLongitudes{};
+    // One character per body 1..15: "R" retrograde, blank direct.
     std::string RetrogradeFlags = std::string(15, ' ');
+    double GraphT1900 = 0.0;         // moment of the day-by-day variant
+    // True node of chart A; -100 asks the next full computation to record it.
+    double TrueNorthNode = 0.0;
+    // Chart A and chart B as the chart driver keeps them: bodies 1..15,
+    // cusps 1..13 tenth house first.
     std::array<double, 16> NatalLongitudes{};
     std::array<double, 16> NatalDeclinations{};
     std::array<double, 16> SecondLongitudes{};
@@ -78,6 +200,10 @@ struct ChartState {
     double SolsticeResult = 0.0;
 
     // --- data file tables
+    // Chiron by day: record i holds Julian day 2415000 + i. 60000 records,
+    // held on the heap so a program state can live on the stack.
+    std::vector<float> ChironLongitudeTable = std::vector<float>(60000, 0.0f);
+    std::vector<float> ChironDeclinationTable = std::vector<float>(60000, 0.0f);
 
     // --- chart driver
 
