@@ -20,11 +20,6 @@ inline double AngleDiff(double a, double b) {
     return d > 180.0 ? 360.0 - d : d;
 }
 
-// Obliquity of the ecliptic, degrees, T in Julian centuries from 1900.
-inline double Obliquity(double t) {
-    return 23.4522944 - 0.0130125 * t - 0.000001639 * t * t + 0.000000503 * t * t * t;
-}
-
 // Sets the chart moment for RAMC and latitude (decimal degrees, north
 // positive) with the obliquity in degrees: the signed and absolute latitude
 // values, MC, Ascendant and the sidereal time parts.
