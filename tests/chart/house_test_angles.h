@@ -22,7 +22,7 @@ inline double AngleDiff(double a, double b) {
 
 // Sets the chart moment for RAMC and latitude (decimal degrees, north
 // positive) with the obliquity in degrees: the signed and absolute latitude
-// values, MC, Ascendant and the sidereal time parts.
+// values, MC and Ascendant.
 inline void SetMoment(ChartState& cs, double ramcDeg, double latitude, double obliquityDeg) {
     cs.Ramc = DegToRad(ramcDeg);
     cs.ObliquityRad = -DegToRad(obliquityDeg);
@@ -34,15 +34,6 @@ inline void SetMoment(ChartState& cs, double ramcDeg, double latitude, double ob
     cs.Midheaven = Wrap(RadToDeg(std::atan2(std::sin(r), std::cos(r) * std::cos(e))));
     cs.Ascendant = Wrap(RadToDeg(
         std::atan2(std::cos(r), -(std::sin(r) * std::cos(e) + std::tan(phi) * std::sin(e)))));
-    // Sidereal time parts, shifted by 12 hours in the southern hemisphere
-    // as the chart headers print them.
-    double s = ramcDeg;
-    if (latitude < 0) s = Wrap(s + 180.0);
-    const double h = s / 15.0;
-    cs.LoopI = std::floor(h);
-    const double minutes = (h - cs.LoopI) * 60.0;
-    cs.RectX = std::floor((minutes - std::floor(minutes)) * 60.0);
-    cs.LoopK = std::floor(minutes);
 }
 
 }  // namespace housetest
