@@ -35,8 +35,49 @@ struct ChartState {
     // from JD 2451545.0.
     double TimeCenturies = 0.0;
     double TimeCenturies2000 = 0.0;
+    // Input values of the two data sets: the date, the time as h.mm on a
+    // 12-hour clock with its "A.M."/"P.M." text, the zone in hours (West
+    // positive), longitude and latitude as deg.mm (West and North positive).
+    int NatalDay = 0, NatalMonth = 0, NatalYear = 0;
+    float NatalTime = 0, NatalZone = 0, NatalLongitude = 0, NatalLatitude = 0;
+    std::string NatalAmPm, NatalNorthSouth;
+    int DiurnalDay = 0, DiurnalMonth = 0, DiurnalYear = 0, DiurnalDayOffset = 0;
+    float DiurnalTime = 0, DiurnalZone = 0, DiurnalLongitude = 0, DiurnalLatitude = 0;
+    std::string SecondAmPm, SecondNorthSouth;
+    // Which inputs the time step uses: 0 natal, 1 natal time at the diurnal
+    // place, anything else the diurnal set.
+    int ChartKind = 0;
+
+    double DayFraction = 0.0;  // universal time as a fraction of a day
+    double CalcLongitude = 0.0, CalcLongAbs = 0.0;
+    double CalcLatitude = 0.0;  // signed latitude in radians once computed
+    double CalcLatAbs = 0.0, LatitudeWhole = 0.0;
+    std::string WorkNorthSouth;
+    double NegLatitudeRad = 0.0;
+    double MonthsFrom4800 = 0.0;
+    double JulianDayNumber = 0.0;  // noon-based whole day number
+    double JulianDay = 0.0, ChartJulianDay = 0.0;
+    double ChartT2000 = 0.0;
+    double SiderealHours = 0.0;
+    double Ramc = 0.0;          // radians after the time step
+    double ObliquityRad = 0.0;  // minus the obliquity, radians, after the time step
+    double ObliquityDeg = 0.0;
+    double Midheaven = 0.0, Ascendant = 0.0;
+    double WorkVertex = 0.0, WorkEquatorialAsc = 0.0, WorkCoAscendant = 0.0, WorkPolarAsc = 0.0;
+    // Sidereal corrections of the zodiac modes.
+    double ChartJulianDate = 0.0;
+    double NutationInLongitude = 0.0;
+    double SvpValue = 0.0;
+    double Ayanamsa = 0.0;
+    // Calendar conversions.
+    int JdnYear = 0, JdnMonth = 0, JdnDay = 0;
+    double JdnWork = 0.0, JdnResult = 0.0;
+    std::string DateText;
+    std::string CaptionPrefix;
 
     // --- Sun and Moon
+    double MoonLatitude = 0.0;
+    double MoonTrueNode = 0.0;  // not reduced to 0..360 by the Moon theory
 
     // --- planet orbits and perturbations
     // Kilometres per astronomical unit: distances in the planet theories.
@@ -119,8 +160,44 @@ struct ChartState {
     double PlutoHelioRadius = 0.0;
 
     // --- chart positions
+    // Working chart arrays by body slot 1..15 (slot 0 unused).
+    std::array<double, 16> WorkLongitudes{};
+    std::array<double, 16> WorkLatitudes{};
+    std::array<double, 16> WorkDeclinations{};
+    std::array<double, 16> WorkRightAscensions{};
+    std::array<double, 16> NextDayLongitudes{};
+    // One character per body 1..15: "R" retrograde, blank direct.
+    std::string RetrogradeFlags = std::string(15, ' ');
+    double GraphT1900 = 0.0;         // moment of the day-by-day variant
+    // True node of chart A; -100 asks the next full computation to record it.
+    double TrueNorthNode = 0.0;
+    // Chart A and chart B as the chart driver keeps them: bodies 1..15,
+    // cusps 1..13 tenth house first.
+    std::array<double, 16> NatalLongitudes{};
+    std::array<double, 16> NatalDeclinations{};
+    std::array<double, 16> SecondLongitudes{};
+    std::array<double, 16> SecondDeclinations{};
+    std::array<double, 14> NatalCusps{};
+    std::array<double, 14> SecondCusps{};
 
     // --- houses and placement
+    std::string HouseSystemCode = "P";
+    // Cusps 1..12 in natural order (quadrant systems only).
+    std::array<double, 14> Cusp{};
+    // Cusps tenth house first: element 1 is the 10th cusp, 4 the 1st.
+    std::array<double, 14> WorkCusps{};
+    std::string SiderealTimeText;
+    // One Placidus cusp: start right ascension (radians), divisor 3 or 1.5,
+    // 1 below the horizon, result in degrees.
+    double PlacidusRa = 0.0;
+    double PlacidusDivisor = 0.0;
+    int PlacidusBelow = 0;
+    double PlacidusResult = 0.0;
+    // House ordinals, four characters each, in the order of WorkCusps.
+    std::string HouseOrdinals = "10TH11TH12TH 1ST 2ND 3RD 4TH 5TH 6TH 7TH 8TH 9TH    ";
+    // Ten characters per body: house number, then " HOUSE" in 5..10.
+    std::string HouseString = "---- --------- -----" + std::string(130, ' ');
+    double SolsticeResult = 0.0;
 
     // --- data file tables
     // Cusp-label pen positions of the wheel, indices 0..120.
@@ -130,11 +207,17 @@ struct ChartState {
     std::array<std::array<std::array<float, 11>, 11>, 9> PointsCube{};
     // Radius of the wheel's body ring for each whole degree 0..360.
     std::array<int, 361> RingRadius{};
-    // Chiron by day from Julian day 2415000 (record i is day 2415000 + i).
+    // Chiron by day: record i holds Julian day 2415000 + i. 60000 records,
+    // held on the heap so a program state can live on the stack.
     std::vector<float> ChironLongitudeTable = std::vector<float>(60000, 0.0f);
     std::vector<float> ChironDeclinationTable = std::vector<float>(60000, 0.0f);
 
     // --- chart driver
 
     // --- composite chart
+    // Latitude of the relationship for the composite houses; "99" means
+    // midpoint houses.
+    std::string CompositeLatText;
+    std::string CompositeHouseString;
+    std::string WheelHouseString;
 };

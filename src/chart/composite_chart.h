@@ -1,0 +1,15 @@
+#pragma once
+// The composite chart of a couple: midpoints of chart A and chart B, with
+// midpoint house cusps, written into the working chart.
+struct ChartState;
+
+// Reads NatalLongitudes, SecondLongitudes, their declinations and cusps;
+// writes WorkLongitudes, WorkDeclinations, RetrogradeFlags ("A" where the
+// two positions lie more than 150 degrees apart), CompositeLatText, and
+// through ComputeCompositeHouses WorkCusps, HouseString,
+// CompositeHouseString and WheelHouseString.
+void ComputeCompositeChart(ChartState& cs);
+
+// Midpoint house cusps into WorkCusps (tenth house first), then the houses
+// of the composite bodies.
+void ComputeCompositeHouses(ChartState& cs);
