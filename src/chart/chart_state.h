@@ -213,6 +213,46 @@ struct ChartState {
     std::vector<float> ChironDeclinationTable = std::vector<float>(60000, 0.0f);
 
     // --- chart driver
+    // Mode flags set by the callers around a run: QuietMode computes without
+    // building reports (scans, batch runs, graphs); AroundClockMode stops the
+    // run once both charts are computed.
+    int QuietMode = 0;
+    int AroundClockMode = 0;
+    // Set by any failing input check; the driver stops when it is set.
+    int InputError = 0;
+    // Bodies the cosmodyne engines use beyond the first 13: 0 none, 1 the
+    // Ascendant, 2 Ascendant and MC.
+    int AnglesSetting = 0;
+    // Mirror of the "Use Chiron?" box: unticked during a quiet run, Chiron's
+    // look-up is skipped.
+    bool UseChiron = true;
+    std::string ChartName;
+    std::string NatalDateText, SecondDateText, WheelAmPm;
+    std::string WorkEastWest, NatalEastWest, SecondEastWest;
+    // Julian dates of the two charts by the Gregorian rule, and chart B's
+    // centuries from 1900.
+    double NatalJulianDate = 0.0, SecondJulianDate = 0.0, SecondT1900 = 0.0;
+    double TrueNodeDeclination = 0.0;
+    // Auxiliary angles of each chart, degrees, shifted with the zodiac mode.
+    double Vertex = 0.0, EquatorialAsc = 0.0, CoAscendant = 0.0, PolarAsc = 0.0;
+    double VertexB = 0.0, EquatorialAscB = 0.0, CoAscendantB = 0.0, PolarAscB = 0.0;
+    std::string NatalSiderealText, SecondSiderealText;
+    std::array<double, 16> NatalLatitudes{};
+    std::string NatalRetroFlags = std::string(15, ' ');
+    std::string SecondRetroFlags = std::string(15, ' ');
+    std::string HouseStringA, HouseStringB;
+    double NatalSvp = 0.0, NatalAyanamsa = 0.0, SecondSvp = 0.0, SecondAyanamsa = 0.0;
+    // Relationship order: 0 Ascendant, 1 Sun, 2 Moon, 3 Mercury .. 10 Pluto.
+    std::array<double, 11> RelLongitudesA{};
+    std::array<double, 11> RelLongitudesB{};
+    // Ruler (relationship order) of the sign on each house cusp 1..12.
+    std::array<double, 13> HouseRulerA{};
+    std::array<double, 13> HouseRulerB{};
+    int Ruler1A = 0, Ruler7A = 0, Ruler1B = 0, Ruler7B = 0;
+    // House overlay: the house of each relationship-order body of one chart
+    // among the other chart's cusps.
+    std::array<int, 11> RelHouseA{};
+    std::array<int, 11> RelHouseB{};
 
     // --- composite chart
     // Latitude of the relationship for the composite houses; "99" means
