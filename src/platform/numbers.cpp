@@ -201,11 +201,9 @@ double Val(std::string_view text) {
 
 std::string Str(double x) { return StrText(x, 15); }
 std::string Str(float x) { return StrText(static_cast<double>(x), 7); }
-std::string Str(int x) { return StrText(static_cast<double>(x), 15); }
 
 std::string Format(double value, std::string_view mask) { return FormatMasked(value, 15, mask); }
 std::string Format(float value, std::string_view mask) { return FormatMasked(static_cast<double>(value), 7, mask); }
-std::string Format(int value, std::string_view mask) { return FormatMasked(static_cast<double>(value), 15, mask); }
 
 void SetDecimalSeparator(char sep) { g_decimalSeparator = sep; }
 char DecimalSeparator() { return g_decimalSeparator; }

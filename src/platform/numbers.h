@@ -3,6 +3,7 @@
 // report masks expect.
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 // Floor: the largest whole number not above x (Int(-0.5) = -1).
 double Int(double x);
@@ -22,7 +23,12 @@ double Val(std::string_view text);
 // that range (" 1E+20", " 1E-05"). The point is always ".".
 std::string Str(double x);
 std::string Str(float x);
-std::string Str(int x);
+// Whole numbers of any integer type.
+template <typename T>
+    requires std::is_integral_v<T>
+std::string Str(T x) {
+    return Str(static_cast<double>(x));
+}
 
 // A number formatted under a mask of digit places: "0" a digit always written,
 // "#" a digit written only when significant, at most one "." (the regional
@@ -38,7 +44,11 @@ std::string Str(int x);
 // as float and doubles as double: the two may differ at a tie.
 std::string Format(double value, std::string_view mask);
 std::string Format(float value, std::string_view mask);
-std::string Format(int value, std::string_view mask);
+template <typename T>
+    requires std::is_integral_v<T>
+std::string Format(T value, std::string_view mask) {
+    return Format(static_cast<double>(value), mask);
+}
 
 // The regional decimal separator that Format writes ('.' unless set).
 void SetDecimalSeparator(char sep);

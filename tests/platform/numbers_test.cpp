@@ -148,3 +148,19 @@ TEST_F(NumbersTest, FormatWritesTheRegionalSeparator) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(NumbersOverloadTest, WholeNumbersOfAnyType) {
+    SetDecimalSeparator('.');
+    const short s = -7;
+    const size_t n = 12;
+    const long long big = 123456789012LL;
+    EXPECT_EQ(Format(s, "00"), "-07");
+    EXPECT_EQ(Format(n, "000"), "012");
+    EXPECT_EQ(Format(big, "0"), "123456789012");
+    EXPECT_EQ(Str(s), "-7");
+    EXPECT_EQ(Str(n), " 12");
+}
+
+}  // namespace
