@@ -88,15 +88,23 @@ QString FromCp1252(const std::string& bytes) {
 std::string ToCp1252(const QString& text) {
     std::string out;
     out.reserve(static_cast<size_t>(text.size()));
-    for (QChar qc : text) {
-        const char16_t u = qc.unicode();
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const char16_t u = text[k].unicode();
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out += static_cast<char>(u);
+            continue;
+        }
+        // The five codes the code page leaves undefined came in as their C1
+        // control and go back as the same byte.
+        if (u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] == 0) {
             out += static_cast<char>(u);
             continue;
         }
         char mapped = '?';
         for (int i = 0; i < 32; ++i)
-            if (kHigh[i] == u && u != 0) mapped = static_cast<char>(0x80 + i);
+            if (kHigh[i] == u) mapped = static_cast<char>(0x80 + i);
+        // A character outside the 16-bit range is one '?', not two.
+        if (text[k].isHighSurrogate() && k + 1 < text.size() && text[k + 1].isLowSurrogate()) ++k;
         out += mapped;
     }
     return out;
