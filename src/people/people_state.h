@@ -1,6 +1,21 @@
 #pragma once
 // Person and place data: input values of the two data sets, names and cities records.
+#include <string>
 
 struct PeopleState {
-    int Reserved = 0;  // fields join as the procedures that own them are built
+    // --- names file and record saving
+    // 1: the next loading of the names list does not return to its kept position.
+    int NamesListStale = 0;
+
+    // --- time-zone picker
+    // Which input window the picker fills: false the natal window, true the second one.
+    bool TzPickerTarget = false;
+
+    // --- atlas link
+    std::string AtlasResultFolder;   // line 1 of PCATPATH.TXT: the folder of TSRTEMP.TXT
+    std::string AtlasLatitudeText;   // line 2 of TSRTEMP.TXT, whole
+    std::string AtlasLongitudeText;  // line 3 of TSRTEMP.TXT, whole
+    float AtlasZone = 0.0f;          // leading number of line 5 of TSRTEMP.TXT
+    int AtlasDataFlag = 0;           // set to 1 by the caller; 0 when a look-up ends without data
+    int AtlasAnswer = 0;             // 6 Yes, 7 No; unchanged when no data was obtained
 };

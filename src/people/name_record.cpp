@@ -1,0 +1,126 @@
+#include "people/name_record.h"
+
+#include <QString>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "people/comma_fields.h"
+#include "platform/numbers.h"
+#include "platform/text_file.h"
+
+namespace {
+
+const char* const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+int MonthFromAbbrev(const std::string& text) {
+    const std::string up = UpperCaseText(text);
+    for (int m = 0; m < 12; ++m)
+        if (up == UpperCaseText(kMonths[m])) return m + 1;
+    return 0;
+}
+
+bool AllDigits(const std::string& s) {
+    if (s.empty()) return false;
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+// Whole part and minutes of degrees.minutes (or hours.minutes).
+void SplitDotMinutes(double value, int& whole, int& minutes) {
+    const double a = std::fabs(value);
+    whole = static_cast<int>(std::floor(a));
+    minutes = static_cast<int>(std::lround((a - whole) * 100.0));
+    if (minutes >= 100) {  // 5.999 and the like
+        ++whole;
+        minutes -= 100;
+    }
+}
+
+}  // namespace
+
+std::string FormatNameRecord(const NameRecord& r) {
+    return r.Name + "," + r.Date + "," + r.Time + "," + r.AmPm + "," + r.TimeZone + "," + r.Longitude + "," +
+           r.Latitude + "," + r.Email;
+}
+
+std::optional<NameRecord> ParseNameRecordLine(const std::string& line) {
+    const auto f = SplitCommaLine(line);
+    if (f.size() != 8) return std::nullopt;
+    return NameRecord{f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]};
+}
+
+std::string FormatNameNumber(double value, int minWholeDigits) {
+    // Round the decimal value as shown to 15 significant digits, halves away from zero.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", std::fabs(value));
+    const long long hundredths = std::llround(std::strtod(buf, nullptr) * 100.0);
+    const long long whole = hundredths / 100;
+    const int frac = static_cast<int>(hundredths % 100);
+    std::string wholeText = whole == 0 ? "" : std::to_string(whole);
+    if (static_cast<int>(wholeText.size()) < minWholeDigits)
+        wholeText = std::string(static_cast<size_t>(minWholeDigits) - wholeText.size(), '0') + wholeText;
+    std::snprintf(buf, sizeof buf, ".%02d", frac);
+    return (value < 0 && hundredths != 0 ? "-" : "") + wholeText + buf;
+}
+
+bool IsValidDate(int day, int month, int year) {
+    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+std::string FormatRecordDate(int day, int month, int year) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%02d %s %04d", day, kMonths[(month - 1) % 12], year);
+    return buf;
+}
+
+std::optional<RecordDate> ParseRecordDate(const std::string& text) {
+    std::vector<std::string> parts;
+    std::string cur;
+    for (char c : text) {
+        if (c == ' ') {
+            if (!cur.empty()) parts.push_back(cur);
+            cur.clear();
+        } else {
+            cur += c;
+        }
+    }
+    if (!cur.empty()) parts.push_back(cur);
+    if (parts.size() != 3 || !AllDigits(parts[0]) || !AllDigits(parts[2])) return std::nullopt;
+    const int month = MonthFromAbbrev(parts[1]);
+    RecordDate d;
+    d.Month = month;
+    if (parts[0].size() == 4 && parts[2].size() <= 2) {  // year first
+        d.Year = std::atoi(parts[0].c_str());
+        d.Day = std::atoi(parts[2].c_str());
+    } else {
+        d.Day = std::atoi(parts[0].c_str());
+        d.Year = std::atoi(parts[2].c_str());
+    }
+    if (!IsValidDate(d.Day, d.Month, d.Year)) return std::nullopt;
+    return d;
+}
+
+std::optional<NameRecordValues> DecodeNameRecord(const NameRecord& r) {
+    const auto date = ParseRecordDate(r.Date);
+    if (!date) return std::nullopt;
+    NameRecordValues v;
+    v.Date = *date;
+    SplitDotMinutes(Val(r.Time), v.Hour, v.Minute);
+    v.AM = UpperCaseText(r.AmPm) == "A";
+    v.Zone = Val(r.TimeZone);
+    const double g = Val(r.Longitude);
+    SplitDotMinutes(g, v.LongDeg, v.LongMin);
+    v.East = g < 0;
+    const double b = Val(r.Latitude);
+    SplitDotMinutes(b, v.LatDeg, v.LatMin);
+    v.South = b < 0;
+    return v;
+}
+
+std::string UpperCaseText(const std::string& text) { return ToCp1252(FromCp1252(text).toUpper()); }

@@ -1,0 +1,36 @@
+#pragma once
+// Reading names files: the lossless line view used when a file is rewritten,
+// the field-stream view the names list loads, and opening the current file
+// with its fall-back to the default one.
+#include <string>
+#include <vector>
+
+#include "people/name_record.h"
+
+// One line of a names file: a record of eight fields, or a line that is not
+// one (short, long or empty), kept exactly as it stands.
+struct NamesFileEntry {
+    bool IsRecord = false;
+    NameRecord Record;
+    std::string RawLine;
+};
+
+std::vector<NamesFileEntry> ParseNamesFile(const std::vector<std::string>& lines);
+
+// The records as the names list reads them: eight fields at a time across
+// line ends, stopping at an empty name. Incomplete is set when the file ends
+// in the middle of a record; the records before it are kept.
+struct NamesReadResult {
+    std::vector<NameRecord> Records;
+    bool Incomplete = false;
+};
+NamesReadResult ReadNamesRecords(const std::vector<std::string>& lines);
+
+// "NAMES.FIL" in the program folder.
+std::string DefaultNamesFilePath(const std::string& appPath);
+
+// The lines of the current names file (the default one when currentNamesFile
+// is empty). When it cannot be opened, currentNamesFile becomes empty and the
+// default file is read; when that fails too, a "File Not Found" message is
+// shown and the list is empty.
+std::vector<std::string> OpenNamesFile(std::string& currentNamesFile, const std::string& appPath);

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QString>
+
+#include "people/atlas_link.h"
+#include "people/people_state.h"
+#include "recording_dialogs.h"
+#include "test_support.h"
+
+namespace {
+
+// A stand-in "ATLAS.EXE" in its own folder: a shell script running the given commands,
+// with $d set to its folder (written out, so that the script needs nothing from PATH).
+std::string MakeStubAtlas(const std::string& body) {
+    const std::string dir = testsupport::MakeTempDir();
+    const std::string path = dir + "/ATLAS.EXE";
+    testsupport::WriteBytes(path, "#!/bin/sh\nd='" + dir + "'\n" + body + "\n");
+    QFile::setPermissions(QString::fromStdString(path),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return dir;
+}
+
+std::string WriteBoth(const std::string& zone) {
+    return "printf '%s/\\r\\n' \"$d\" > \"$d/PCATPATH.TXT\"\n"
+           "printf 'Atlanta\\r\\n33N45\\r\\n84W23\\r\\nUnited States\\r\\n" +
+           zone + "\\r\\n' > \"$d/TSRTEMP.TXT\"";
+}
+
+PeopleState Lookup(std::string& atlasDir) {
+    PeopleState people;
+    people.AtlasDataFlag = 1;
+    AtlasLookup(people, atlasDir);
+    return people;
+}
+
+}  // namespace
+
+TEST(AtlasLink, AcceptedPlaceFillsValues) {
+    const std::string dir = MakeStubAtlas(WriteBoth("5"));
+    RecordingDialogs dialogs;
+    std::string atlasDir = dir + "/";
+    const PeopleState people = Lookup(atlasDir);
+    ASSERT_EQ(dialogs.prompts.size(), 1u);
+    EXPECT_EQ(dialogs.prompts[0].title, "Accept or Reject data");
+    EXPECT_EQ(dialogs.prompts[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(dialogs.prompts[0].prompt,
+              "Accept following data? \r\n\r\nLongitude = 84W23\r\nLatitude  = 33N45\r\nTime zone =  5");
+    EXPECT_EQ(people.AtlasAnswer, 6);
+    EXPECT_TRUE(AtlasDataAccepted(people));
+    EXPECT_EQ(people.AtlasResultFolder, dir + "/");
+    const AtlasPlace p = AtlasPlaceValues(people);
+    EXPECT_EQ(p.LongDeg, 84);
+    EXPECT_EQ(p.LongMin, 23);
+    EXPECT_TRUE(p.West);
+    EXPECT_EQ(p.LatDeg, 33);
+    EXPECT_EQ(p.LatMin, 45);
+    EXPECT_TRUE(p.North);
+    EXPECT_EQ(p.Zone, 5.0f);
+    EXPECT_EQ(atlasDir, dir + "/");
+}
+
+TEST(AtlasLink, RejectedPlaceAndNegativeZone) {
+    const std::string dir = MakeStubAtlas(WriteBoth("-4"));
+    RecordingDialogs dialogs;
+    dialogs.answers = {MsgResult::No};
+    std::string atlasDir = dir + "/";
+    const PeopleState people = Lookup(atlasDir);
+    EXPECT_EQ(dialogs.prompts.at(0).prompt.substr(dialogs.prompts[0].prompt.size() - 14), "Time zone = -4");
+    EXPECT_EQ(people.AtlasAnswer, 7);
+    EXPECT_FALSE(AtlasDataAccepted(people));
+}
+
+TEST(AtlasLink, AsksForFolderWhenProgramNotFound) {
+    const std::string dir = MakeStubAtlas(WriteBoth("5"));
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(testsupport::MakeTempDir()));
+    {
+        // Cancel ends the look-up without data and without a further message.
+        RecordingDialogs dialogs;
+        std::string atlasDir;
+        const PeopleState people = Lookup(atlasDir);
+        ASSERT_EQ(dialogs.prompts.size(), 1u);
+        EXPECT_EQ(dialogs.prompts[0].title, "Where do I find ATLAS.EXE?");
+        EXPECT_EQ(people.AtlasDataFlag, 0);
+        EXPECT_EQ(atlasDir, "");
+    }
+    {
+        // A wrong folder is asked for again; the typed folder gains its separator.
+        RecordingDialogs dialogs;
+        dialogs.inputs = {std::string("/no/such/folder"), dir};
+        std::string atlasDir;
+        const PeopleState people = Lookup(atlasDir);
+        EXPECT_EQ(dialogs.prompts.size(), 3u);
+        EXPECT_EQ(atlasDir, dir + "/");
+        EXPECT_TRUE(AtlasDataAccepted(people));
+    }
+    qputenv("PATH", oldPath);
+}
+
+TEST(AtlasLink, MissingHandOverFiles) {
+    RecordingDialogs dialogs;
+    {
+        const std::string dir = MakeStubAtlas("true");
+        std::string atlasDir = dir + "/";
+        const PeopleState people = Lookup(atlasDir);
+        EXPECT_EQ(people.AtlasDataFlag, 0);
+        EXPECT_EQ(dialogs.prompts.back().prompt,
+                  "Cannot find the file called PCATPATH in the " + dir + "/ directory.");
+        EXPECT_EQ(dialogs.prompts.back().title, "Warning!");
+    }
+    {
+        // A folder line without its final separator runs into the file name.
+        const std::string dir = MakeStubAtlas("printf '%s\\r\\n' \"$d\" > \"$d/PCATPATH.TXT\"");
+        std::string atlasDir = dir + "/";
+        const PeopleState people = Lookup(atlasDir);
+        EXPECT_EQ(people.AtlasDataFlag, 0);
+        EXPECT_EQ(dialogs.prompts.back().prompt,
+                  "Cannot find the file called TSRTEMP.TXT in the " + dir + " directory.");
+    }
+    {
+        // Fewer than five lines.
+        const std::string dir = MakeStubAtlas(
+            "printf '%s/\\r\\n' \"$d\" > \"$d/PCATPATH.TXT\"\nprintf 'a\\r\\n33N45\\r\\n84W23\\r\\n' > "
+            "\"$d/TSRTEMP.TXT\"");
+        std::string atlasDir = dir + "/";
+        const PeopleState people = Lookup(atlasDir);
+        EXPECT_EQ(people.AtlasDataFlag, 0);
+        EXPECT_EQ(dialogs.prompts.back().prompt,
+                  "Cannot find the file called TSRTEMP.TXT in the " + dir + "/ directory.");
+    }
+}
