@@ -37,7 +37,7 @@ bool WriteBufferPrintFile(ProgramState& ps);
 // The print editor's text: every line of the print file followed by CR LF.
 // Sets PrintWideLines to 1 when a line is longer than lineWidth (option 117).
 bool LoadPrintFile(ProgramState& ps, std::string& text);
-// Writes the editor's text back to the print file as one piece and CR LF.
+// Writes the editor's text back to the print file, followed by CR LF.
 bool SavePrintEditorText(const Settings& s, const std::string& text);
 // The printed pages of the print file's lines, linesPerPage (option 30) each;
 // a value below 1 counts as 1. No empty page is made after the last line.
