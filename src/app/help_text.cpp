@@ -1,0 +1,29 @@
+#include "app/help_text.h"
+
+#include "app/options_file.h"
+#include "app/output_buffer.h"
+#include "platform/text_file.h"
+#include "program_state.h"
+
+std::string HelpFilePath(const ProgramState& ps) {
+    std::string name = ps.output.HelpFileName;
+    while (!name.empty() && (name.front() == '\\' || name.front() == '/')) name.erase(0, 1);
+    return JoinPath(ps.settings.AppPath, name);
+}
+
+bool ShowHelpText(ProgramState& ps) {
+    const std::string path = HelpFilePath(ps);
+    const auto lines = ps.output.HelpFileName.empty() ? std::nullopt : ReadTextLines(path);
+    if (!lines) {
+        ReportFileNotFound(path);
+        return false;
+    }
+    StartReport(ps);
+    for (const std::string& line : *lines) {
+        ps.output.CurrentLine = line;
+        AppendLine(ps);
+    }
+    AppendBlankLine(ps);
+    ShowOutput(ps);
+    return true;
+}
