@@ -35,7 +35,6 @@ void FillNameTables(Settings& s) {
         "SUN       MERCURY   VENUS     MARS      JUPITER   SATURN    URANUS    NEPTUNE   "
         "PLUTO     MOON      N. NODE   S. NODE   CHIRON    ASC       MC        ";
     s.SignAbbrevs = "ARITAUGEMCANLEOVIRLIBSCOSAGCPRAQUPIS";
-    s.HouseOrdinals = "10TH11TH12TH 1ST 2ND 3RD 4TH 5TH 6TH 7TH 8TH 9TH    ";
 
     static const char* const kAspects[] = {"",         "conjunct", "sextile",   "square",     "trine",
                                            "opposite", "PARALLEL", "s.sextile", "s.square",   "ses.square",

@@ -47,7 +47,6 @@ struct Settings {
     // Fixed-width name tables, sliced by position (see TableField).
     std::string BodyNames;       // 10 per body 1..15
     std::string SignAbbrevs;     // 3 per sign 1..12
-    std::string HouseOrdinals;   // 4 per cusp slot 1..12, tenth house first
     std::string AspectNames;     // 12 per aspect code 1..16
     std::string RelBodyNames;    // 7 per relationship body 0..10 (field k + 1)
     std::string RelAspectNames;  // 14 per aspect-cube index 0..8 (field k + 1)

@@ -13,10 +13,10 @@ TEST(ConstantTables, NameTablesSliceByPosition) {
     EXPECT_EQ(TableField(s.BodyNames, 10, 12), "S. NODE   ");
     EXPECT_EQ(TableField(s.BodyNames, 10, 15), "MC        ");
     EXPECT_EQ(TableField(s.SignAbbrevs, 3, 12), "PIS");
-    EXPECT_EQ(s.HouseOrdinals.size(), 52u);
-    EXPECT_EQ(TableField(s.HouseOrdinals, 4, 1), "10TH");
-    EXPECT_EQ(TableField(s.HouseOrdinals, 4, 4), " 1ST");
-    EXPECT_EQ(TableField(s.HouseOrdinals, 4, 13), "    ");
+    EXPECT_EQ(ps.chart.HouseOrdinals.size(), 52u);
+    EXPECT_EQ(TableField(ps.chart.HouseOrdinals, 4, 1), "10TH");
+    EXPECT_EQ(TableField(ps.chart.HouseOrdinals, 4, 4), " 1ST");
+    EXPECT_EQ(TableField(ps.chart.HouseOrdinals, 4, 13), "    ");
     EXPECT_EQ(s.AspectNames.size(), 192u);
     EXPECT_EQ(TableField(s.AspectNames, 12, 1), std::string(12, ' '));
     EXPECT_EQ(TableField(s.AspectNames, 12, 7), "PARALLEL    ");
