@@ -10,10 +10,7 @@
 
 #include "platform/text_file.h"
 
-namespace {
-
-// The fonts the program names, mapped to metric-compatible free fonts.
-QString MapFontName(const std::string& name) {
+QString MappedFontFamily(const std::string& name) {
     const QString n = QString::fromLatin1(name.c_str()).trimmed();
     if (n.compare("Courier New", Qt::CaseInsensitive) == 0 || n.compare("Courier", Qt::CaseInsensitive) == 0)
         return "Liberation Mono";
@@ -22,6 +19,8 @@ QString MapFontName(const std::string& name) {
         return "Liberation Sans";
     return n;
 }
+
+namespace {
 
 bool IsGlyphFont(const std::string& name) {
     return QString::fromLatin1(name.c_str()).trimmed().compare(kGlyphFontName, Qt::CaseInsensitive) == 0;
@@ -76,7 +75,7 @@ void PainterSurface::Rebind(QPainter* painter) {
 }
 
 QFont PainterSurface::CurrentQFont() const {
-    QFont font(MapFontName(FontName()));
+    QFont font(MappedFontFamily(FontName()));
     font.setPointSizeF(FontSize());
     font.setBold(FontBold());
     font.setItalic(FontItalic());

@@ -12,6 +12,11 @@ class QPainter;
 // The face the glyph font is selected by.
 inline constexpr const char* kGlyphFontName = "Tandrell";
 
+// The installed font family for a font name the program uses: "Courier
+// New" to Liberation Mono, "Times New Roman" to Liberation Serif, "Arial"
+// and "MS Sans Serif" to Liberation Sans; other names stay as they are.
+QString MappedFontFamily(const std::string& name);
+
 // Glyph codes as the glyph font holds them: code c at U+F000 + c.
 QString GlyphText(const std::string& codes);
 // Text as it is drawn in the named font: in the glyph font each code 128 to
