@@ -143,14 +143,34 @@ double Form::Height() const { return frameGeometry().height() * TwipsPerPixelY()
 double Form::InsideWidth() const { return canvas_->width() * TwipsPerPixelX(); }
 double Form::InsideHeight() const { return canvas_->height() * TwipsPerPixelY(); }
 
+void Form::ApplyOuterSize(int width, int height) {
+    // Outer sizes include the frame, which Qt's resize does not; before the
+    // window is first shown the frame is unknown, so the size is applied
+    // again once it is.
+    const int extraW = frameGeometry().width() - geometry().width();
+    const int extraH = frameGeometry().height() - geometry().height();
+    const int w = width >= 0 ? width - extraW : QMainWindow::width();
+    const int h = height >= 0 ? height - extraH : QMainWindow::height();
+    resize(std::max(1, w), std::max(1, h));
+    if (!isVisible()) {
+        pendingOuterWidth_ = width;
+        pendingOuterHeight_ = height;
+    }
+}
+
+void Form::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (pendingOuterWidth_ >= 0 || pendingOuterHeight_ >= 0) {
+        const int w = pendingOuterWidth_, h = pendingOuterHeight_;
+        pendingOuterWidth_ = pendingOuterHeight_ = -1;
+        ApplyOuterSize(w, h);
+    }
+}
+
 void Form::Move(double left, double top, double width, double height) {
     if (width >= 0 || height >= 0) {
-        // Outer sizes include the frame, which Qt's resize does not.
-        const int extraW = frameGeometry().width() - geometry().width();
-        const int extraH = frameGeometry().height() - geometry().height();
-        const int w = width >= 0 ? static_cast<int>(std::lround(width / TwipsPerPixelX())) - extraW : QMainWindow::width();
-        const int h = height >= 0 ? static_cast<int>(std::lround(height / TwipsPerPixelY())) - extraH : QMainWindow::height();
-        resize(std::max(1, w), std::max(1, h));
+        ApplyOuterSize(width >= 0 ? static_cast<int>(std::lround(width / TwipsPerPixelX())) : -1,
+                       height >= 0 ? static_cast<int>(std::lround(height / TwipsPerPixelY())) : -1);
     }
     move(static_cast<int>(std::lround(left / TwipsPerPixelX())), static_cast<int>(std::lround(top / TwipsPerPixelY())));
 }

@@ -84,6 +84,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -108,6 +109,9 @@ private:
     bool loaded_ = false;
     bool paintPending_ = true;
     bool closingByUnload_ = false;
+    // An outer size asked for before the frame was known, in pixels.
+    int pendingOuterWidth_ = -1, pendingOuterHeight_ = -1;
+    void ApplyOuterSize(int width, int height);
 };
 
 // Holds one window class's single instance, made on first use and let go

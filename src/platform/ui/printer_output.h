@@ -24,7 +24,7 @@ public:
     PrinterOutput& operator=(const PrinterOutput&) = delete;
 
     // False when the job could not be started (the user has been told).
-    bool IsOpen() const { return painter_ != nullptr; }
+    bool IsOpen() const { return painter_ != nullptr && !ended_; }
     bool ToPdf() const { return toPdf_; }
     // The PDF file the job writes; empty when it goes to a printer.
     const std::string& PdfPath() const { return pdfPath_; }
