@@ -44,6 +44,11 @@ MsgResult MsgBox(const std::string& prompt, MsgButtons buttons, const std::strin
     return g_handler->MessageBox(prompt, buttons, icon, title);
 }
 
+MsgResult MsgBoxWithDefault(const std::string& prompt, MsgButtons buttons, int defaultButton,
+                            const std::string& title, MsgIcon icon) {
+    return g_handler->MessageBoxWithDefault(prompt, buttons, icon, title, defaultButton);
+}
+
 std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                     const std::string& defaultText) {
     return g_handler->InputBox(prompt, title, defaultText);

@@ -28,15 +28,38 @@ public:
                                                 const std::string& defaultText) = 0;
     // The chosen path, or nullopt when cancelled.
     virtual std::optional<std::string> ChooseFile(const FileChooserRequest& request) = 0;
+    // A message box whose default button (the one Enter presses) is the
+    // given one, counted from 1; a handler that shows no buttons may ignore it.
+    virtual MsgResult MessageBoxWithDefault(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
+                                            const std::string& title, int defaultButton) {
+        (void)defaultButton;
+        return MessageBox(prompt, buttons, icon, title);
+    }
 };
 
 // Installs the handler every prompt goes to; returns the previous one.
 DialogHandler* SetDialogHandler(DialogHandler* handler);
 DialogHandler* CurrentDialogHandler();
 
+// Installs a handler for the lifetime of this object, then puts back the
+// one that was installed before.
+class ScopedDialogHandler {
+public:
+    explicit ScopedDialogHandler(DialogHandler* handler) : previous_(SetDialogHandler(handler)) {}
+    ~ScopedDialogHandler() { SetDialogHandler(previous_); }
+    ScopedDialogHandler(const ScopedDialogHandler&) = delete;
+    ScopedDialogHandler& operator=(const ScopedDialogHandler&) = delete;
+
+private:
+    DialogHandler* previous_;
+};
+
 // Texts are in the program's 8-bit code page.
 MsgResult MsgBox(const std::string& prompt, MsgButtons buttons = MsgButtons::OK,
                  const std::string& title = "TANDRELL", MsgIcon icon = MsgIcon::None);
+// The same with a default button other than the first (counted from 1).
+MsgResult MsgBoxWithDefault(const std::string& prompt, MsgButtons buttons, int defaultButton,
+                            const std::string& title = "TANDRELL", MsgIcon icon = MsgIcon::None);
 std::optional<std::string> InputBox(const std::string& prompt, const std::string& title = "TANDRELL",
                                     const std::string& defaultText = "");
 std::optional<std::string> ChooseFile(const FileChooserRequest& request);

@@ -1,0 +1,193 @@
+#include "platform/painter_surface.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "platform/text_file.h"
+
+QString MappedFontFamily(const std::string& name) {
+    const QString n = QString::fromLatin1(name.c_str()).trimmed();
+    if (n.compare("Courier New", Qt::CaseInsensitive) == 0 || n.compare("Courier", Qt::CaseInsensitive) == 0)
+        return "Liberation Mono";
+    if (n.compare("Times New Roman", Qt::CaseInsensitive) == 0) return "Liberation Serif";
+    if (n.compare("Arial", Qt::CaseInsensitive) == 0 || n.compare("MS Sans Serif", Qt::CaseInsensitive) == 0)
+        return "Liberation Sans";
+    return n;
+}
+
+namespace {
+
+bool IsGlyphFont(const std::string& name) {
+    return QString::fromLatin1(name.c_str()).trimmed().compare(kGlyphFontName, Qt::CaseInsensitive) == 0;
+}
+
+QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+constexpr char32_t kGlyphBase = 0xF000;
+
+}  // namespace
+
+QString GlyphText(const std::string& codes) {
+    QString out;
+    for (unsigned char c : codes) out += QString::fromUcs4(std::u32string(1, kGlyphBase + c).c_str(), 1);
+    return out;
+}
+
+QString SurfaceText(const std::string& bytes, const std::string& fontName, const QFont& font) {
+    if (!IsGlyphFont(fontName)) return FromCp1252(bytes);
+    QFontMetricsF metrics(font);
+    QString out;
+    for (unsigned char c : bytes) {
+        char32_t glyph = kGlyphBase + c;
+        if (c < 128 && !metrics.inFontUcs4(glyph)) {
+            out += QChar(c);
+        } else {
+            out += QString::fromUcs4(&glyph, 1);
+        }
+    }
+    return out;
+}
+
+PainterSurface::PainterSurface(QPainter* painter, bool clearsOnBackColor)
+    : painter_(painter), clearsOnBackColor_(clearsOnBackColor) {
+    ReadDevice();
+    InitScale();
+}
+
+void PainterSurface::ReadDevice() {
+    QPaintDevice* device = painter_ ? painter_->device() : nullptr;
+    if (!device) return;
+    width_ = std::max(1, device->width());
+    height_ = std::max(1, device->height());
+    dpiX_ = device->logicalDpiX() > 0 ? device->logicalDpiX() : 96;
+    dpiY_ = device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
+}
+
+void PainterSurface::Rebind(QPainter* painter) {
+    painter_ = painter;
+    ReadDevice();
+    DeviceResized();
+}
+
+QFont PainterSurface::CurrentQFont() const {
+    QFont font(MappedFontFamily(FontName()));
+    font.setPointSizeF(FontSize());
+    font.setBold(FontBold());
+    font.setItalic(FontItalic());
+    return font;
+}
+
+double PainterSurface::PenWidthPx() const { return DrawWidth() * std::max(1.0, dpiX_ / 96.0); }
+
+void PainterSurface::DoCls() {
+    if (!painter_) return;
+    painter_->fillRect(QRectF(0, 0, width_, height_), ToQColor(BackColor()));
+}
+
+void PainterSurface::BackColorChanged() {
+    if (clearsOnBackColor_) DoCls();
+}
+
+void PainterSurface::DoLine(double x1, double y1, double x2, double y2, Colour colour, LineBox box) {
+    if (!painter_) return;
+    painter_->save();
+    // Straight lines stay crisp: a one-pixel line lies on one pixel row.
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(ToQColor(colour), PenWidthPx(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter_->setPen(pen);
+    const QPointF a(ToDeviceX(x1), ToDeviceY(y1)), b(ToDeviceX(x2), ToDeviceY(y2));
+    if (box == LineBox::None) {
+        painter_->drawLine(a, b);
+    } else {
+        QRectF rect = QRectF(a, b).normalized();
+        if (box == LineBox::FilledBox) {
+            painter_->setBrush(ToQColor(colour));
+        } else {
+            painter_->setBrush(GetFillStyle() == FillStyle::Solid ? QBrush(ToQColor(FillColor())) : QBrush());
+        }
+        painter_->drawRect(rect);
+    }
+    painter_->restore();
+}
+
+void PainterSurface::DoCircle(double x, double y, double radius, Colour colour, std::optional<double> start,
+                              std::optional<double> end, double aspect, bool pieStart, bool pieEnd) {
+    if (!painter_) return;
+    // The radius is a length in horizontal units; with aspect above 1 it is
+    // the vertical half axis and the horizontal one is shorter.
+    const double rPx = std::fabs(radius * PixelsPerUnitX());
+    double rx = rPx, ry = rPx * aspect * dpiY_ / dpiX_;
+    if (aspect > 1) {
+        ry = rPx * dpiY_ / dpiX_;
+        rx = rPx / aspect;
+    }
+    const QPointF centre(ToDeviceX(x), ToDeviceY(y));
+    const QRectF rect(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);
+
+    QPainterPath path;
+    if (!start && !end) {
+        path.addEllipse(rect);
+    } else {
+        constexpr double twoPi = 2 * std::numbers::pi;
+        double a0 = std::fmod(start.value_or(0), twoPi) * 180 / std::numbers::pi;
+        double a1 = std::fmod(end.value_or(twoPi), twoPi) * 180 / std::numbers::pi;
+        double span = a1 - a0;
+        if (span <= 0) span += 360;
+        if (pieStart) {
+            path.moveTo(centre);
+            path.arcTo(rect, a0, 0);
+        } else {
+            path.arcMoveTo(rect, a0);
+        }
+        path.arcTo(rect, a0, span);
+        if (pieEnd) path.lineTo(centre);
+        if (pieStart && pieEnd) path.closeSubpath();
+    }
+    painter_->save();
+    painter_->setRenderHint(QPainter::Antialiasing, true);
+    if (GetFillStyle() == FillStyle::Solid) painter_->fillPath(path, ToQColor(FillColor()));
+    painter_->setPen(QPen(ToQColor(colour), PenWidthPx(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter_->setBrush(Qt::NoBrush);
+    painter_->drawPath(path);
+    painter_->restore();
+}
+
+void PainterSurface::DoPSet(double x, double y, Colour colour) {
+    if (!painter_) return;
+    painter_->save();
+    const double w = PenWidthPx();
+    painter_->fillRect(QRectF(ToDeviceX(x) - w / 2, ToDeviceY(y) - w / 2, w, w), ToQColor(colour));
+    painter_->restore();
+}
+
+void PainterSurface::DoText(double x, double y, const std::string& line) {
+    if (!painter_) return;
+    const QFont font = CurrentQFont();
+    QFontMetricsF metrics(font, painter_->device());
+    const QString text = SurfaceText(line, FontName(), font);
+    const QPointF topLeft(ToDeviceX(x), ToDeviceY(y));
+    painter_->save();
+    painter_->setFont(font);
+    if (!FontTransparent())
+        painter_->fillRect(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(text), metrics.height())),
+                           ToQColor(BackColor()));
+    painter_->setPen(ToQColor(ForeColor()));
+    painter_->drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+    painter_->restore();
+}
+
+double PainterSurface::MeasureWidthPx(const std::string& line) {
+    const QFont font = CurrentQFont();
+    QFontMetricsF metrics(font, painter_ ? painter_->device() : nullptr);
+    return metrics.horizontalAdvance(SurfaceText(line, FontName(), font));
+}
+
+double PainterSurface::LineHeightPx() {
+    QFontMetricsF metrics(CurrentQFont(), painter_ ? painter_->device() : nullptr);
+    return metrics.height();
+}

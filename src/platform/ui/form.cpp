@@ -1,0 +1,282 @@
+#include "platform/ui/form.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/painter_surface.h"
+#include "platform/text_file.h"
+#include "platform/ui/control_base.h"
+#include "platform/ui/simple_controls.h"
+
+// The client area: shows the drawing behind the controls and passes the
+// mouse to the window's hooks.
+class Form::Canvas : public QWidget {
+public:
+    explicit Canvas(Form* form) : QWidget(form), form_(form) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        form_->PaintCanvas(painter);
+    }
+    void resizeEvent(QResizeEvent*) override { form_->CanvasResized(); }
+    void mousePressEvent(QMouseEvent* e) override { form_->MouseEvent(e, false); }
+    void mouseReleaseEvent(QMouseEvent* e) override { form_->MouseEvent(e, true); }
+
+private:
+    Form* form_;
+};
+
+Form::Form(QWidget* parent) : QMainWindow(parent), canvas_(new Canvas(this)) {
+    setCentralWidget(canvas_);
+    canvas_->setFocusPolicy(Qt::StrongFocus);
+    image_ = std::make_unique<QImage>(std::max(1, canvas_->width()), std::max(1, canvas_->height()),
+                                      QImage::Format_RGB32);
+    image_->fill(palette().color(QPalette::Window));
+    BeginImagePainter();
+    surface_ = std::make_unique<PainterSurface>(imagePainter_.get(), true);
+}
+
+QWidget* Form::Container() const { return canvas_; }
+
+Form::~Form() {
+    surface_.reset();
+    EndImagePainter();
+}
+
+void Form::EndImagePainter() {
+    if (imagePainter_) imagePainter_->end();
+    imagePainter_.reset();
+}
+
+void Form::BeginImagePainter() {
+    imagePainter_ = std::make_unique<QPainter>(image_.get());
+    if (surface_) surface_->Rebind(imagePainter_.get());
+}
+
+// ---------------------------------------------------------------- life
+
+void Form::Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    paintPending_ = true;
+    if (OnLoad) OnLoad();
+}
+
+void Form::Show(bool modal) {
+    Load();
+    if (!loaded_) return;  // the Load hook unloaded the window again
+    if (modal) setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    if (modal && !modalLoop_) {
+        QEventLoop loop;
+        modalLoop_ = &loop;
+        loop.exec();
+        modalLoop_ = nullptr;
+        setWindowModality(Qt::NonModal);
+    }
+}
+
+void Form::Hide() { hide(); }
+
+bool Form::RunUnloadHooks() {
+    int cancel = 0;
+    if (OnQueryUnload) OnQueryUnload(cancel);
+    if (cancel == 0 && OnUnload) OnUnload(cancel);
+    return cancel == 0;
+}
+
+bool Form::Unload() {
+    if (!loaded_) return true;
+    if (!RunUnloadHooks()) return false;
+    loaded_ = false;
+    closingByUnload_ = true;
+    hide();
+    closingByUnload_ = false;
+    if (unloaded_) unloaded_();
+    return true;
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    // Closing by the frame is an unload the hooks may refuse.
+    if (closingByUnload_ || !loaded_) {
+        event->accept();
+        return;
+    }
+    if (!RunUnloadHooks()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    loaded_ = false;
+    if (unloaded_) unloaded_();
+}
+
+void Form::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    if (modalLoop_) modalLoop_->quit();
+}
+
+bool Form::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && OnActivate) OnActivate();
+    return QMainWindow::event(e);
+}
+
+// ---------------------------------------------------------------- place
+
+std::string Form::Caption() const { return ToCp1252(windowTitle()); }
+void Form::SetCaption(const std::string& caption) { setWindowTitle(FromCp1252(caption)); }
+
+double Form::Left() const { return frameGeometry().x() * TwipsPerPixelX(); }
+double Form::Top() const { return frameGeometry().y() * TwipsPerPixelY(); }
+double Form::Width() const { return frameGeometry().width() * TwipsPerPixelX(); }
+double Form::Height() const { return frameGeometry().height() * TwipsPerPixelY(); }
+double Form::InsideWidth() const { return canvas_->width() * TwipsPerPixelX(); }
+double Form::InsideHeight() const { return canvas_->height() * TwipsPerPixelY(); }
+
+void Form::ApplyOuterSize(int width, int height) {
+    // Outer sizes include the frame, which Qt's resize does not; before the
+    // window is first shown the frame is unknown, so the size is applied
+    // again once it is.
+    const int extraW = frameGeometry().width() - geometry().width();
+    const int extraH = frameGeometry().height() - geometry().height();
+    const int w = width >= 0 ? width - extraW : QMainWindow::width();
+    const int h = height >= 0 ? height - extraH : QMainWindow::height();
+    resize(std::max(1, w), std::max(1, h));
+    if (!isVisible()) {
+        pendingOuterWidth_ = width;
+        pendingOuterHeight_ = height;
+    }
+}
+
+void Form::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (pendingOuterWidth_ >= 0 || pendingOuterHeight_ >= 0) {
+        const int w = pendingOuterWidth_, h = pendingOuterHeight_;
+        pendingOuterWidth_ = pendingOuterHeight_ = -1;
+        ApplyOuterSize(w, h);
+    }
+}
+
+void Form::Move(double left, double top, double width, double height) {
+    if (width >= 0 || height >= 0) {
+        ApplyOuterSize(width >= 0 ? static_cast<int>(std::lround(width / TwipsPerPixelX())) : -1,
+                       height >= 0 ? static_cast<int>(std::lround(height / TwipsPerPixelY())) : -1);
+    }
+    move(static_cast<int>(std::lround(left / TwipsPerPixelX())), static_cast<int>(std::lround(top / TwipsPerPixelY())));
+}
+
+void Form::SetLeft(double twips) { Move(twips, Top()); }
+void Form::SetTop(double twips) { Move(Left(), twips); }
+void Form::SetWidth(double twips) { Move(Left(), Top(), twips, -1); }
+void Form::SetHeight(double twips) { Move(Left(), Top(), -1, twips); }
+
+int Form::WindowState() const {
+    if (isMinimized()) return 1;
+    if (isMaximized()) return 2;
+    return 0;
+}
+
+void Form::SetWindowState(int state) {
+    if (state == 1) {
+        setWindowState(Qt::WindowMinimized);
+    } else if (state == 2) {
+        setWindowState(Qt::WindowMaximized);
+    } else {
+        setWindowState(Qt::WindowNoState);
+    }
+}
+
+void Form::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    CanvasResized();
+}
+
+// ---------------------------------------------------------------- drawing
+
+DrawingSurface& Form::Surface() {
+    canvas_->update();
+    return *surface_;
+}
+
+void Form::Refresh() {
+    paintPending_ = true;
+    canvas_->update();
+}
+
+void Form::CanvasResized() {
+    if (!image_ || !surface_) return;
+    const QSize size(std::max(1, canvas_->width()), std::max(1, canvas_->height()));
+    if (size == image_->size()) return;
+    EndImagePainter();
+    auto bigger = std::make_unique<QImage>(size, QImage::Format_RGB32);
+    bigger->fill(QColor(RedOf(surface_->BackColor()), GreenOf(surface_->BackColor()), BlueOf(surface_->BackColor())));
+    {
+        QPainter copy(bigger.get());
+        copy.drawImage(0, 0, *image_);
+    }
+    image_ = std::move(bigger);
+    BeginImagePainter();
+    if (OnResize) OnResize();
+    Refresh();
+}
+
+void Form::PaintCanvas(QPainter& painter) {
+    if (paintPending_ && loaded_) {
+        paintPending_ = false;
+        if (OnPaint) OnPaint();
+    }
+    // The picture is read with its painter closed, then drawing goes on.
+    EndImagePainter();
+    painter.drawImage(0, 0, *image_);
+    BeginImagePainter();
+}
+
+// ---------------------------------------------------------------- input
+
+void Form::MouseEvent(QMouseEvent* event, bool release) {
+    int button = 0;
+    switch (event->button()) {
+        case Qt::LeftButton: button = 1; break;
+        case Qt::RightButton: button = 2; break;
+        case Qt::MiddleButton: button = 4; break;
+        default: break;
+    }
+    int shift = 0;
+    if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
+    if (event->modifiers() & Qt::ControlModifier) shift |= 2;
+    if (event->modifiers() & Qt::AltModifier) shift |= 4;
+    const QPointF p = event->position();
+    const double x = surface_->ScaleLeft() + p.x() / surface_->PixelsPerUnitX();
+    const double y = surface_->ScaleTop() + p.y() / surface_->PixelsPerUnitY();
+    if (!release) {
+        if (OnMouseDown) OnMouseDown(button, shift, x, y);
+        return;
+    }
+    if (OnMouseUp) OnMouseUp(button, shift, x, y);
+    if (button == 1 && OnClick) OnClick();
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    int key = KeyAsciiOf(event);
+    if (key != 0 && OnKeyPress) OnKeyPress(key);
+    if (key == 13 && defaultButton_ && defaultButton_->Enabled()) {
+        defaultButton_->PerformClick();
+        return;
+    }
+    if (key == 27 && cancelButton_ && cancelButton_->Enabled()) {
+        cancelButton_->PerformClick();
+        return;
+    }
+    if (key == 0 && KeyAsciiOf(event) != 0) return;  // discarded by the hook
+    QMainWindow::keyPressEvent(event);
+}

@@ -1,0 +1,111 @@
+#include "platform/ui/qt_dialog_handler.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cctype>
+#include <utility>
+#include <vector>
+
+#include "platform/text_file.h"
+
+namespace {
+
+struct ButtonSpec {
+    QMessageBox::StandardButton qt;
+    MsgResult result;
+};
+
+// The buttons of each set in the order the user sees them.
+std::vector<ButtonSpec> ButtonsOf(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::OK: return {{QMessageBox::Ok, MsgResult::OK}};
+        case MsgButtons::OKCancel: return {{QMessageBox::Ok, MsgResult::OK}, {QMessageBox::Cancel, MsgResult::Cancel}};
+        case MsgButtons::YesNo: return {{QMessageBox::Yes, MsgResult::Yes}, {QMessageBox::No, MsgResult::No}};
+        case MsgButtons::YesNoCancel:
+            return {{QMessageBox::Yes, MsgResult::Yes}, {QMessageBox::No, MsgResult::No},
+                    {QMessageBox::Cancel, MsgResult::Cancel}};
+        case MsgButtons::RetryCancel:
+            return {{QMessageBox::Retry, MsgResult::Retry}, {QMessageBox::Cancel, MsgResult::Cancel}};
+        case MsgButtons::AbortRetryIgnore:
+            return {{QMessageBox::Abort, MsgResult::Abort}, {QMessageBox::Retry, MsgResult::Retry},
+                    {QMessageBox::Ignore, MsgResult::Ignore}};
+    }
+    return {{QMessageBox::Ok, MsgResult::OK}};
+}
+
+QMessageBox::Icon IconOf(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::Critical: return QMessageBox::Critical;
+        case MsgIcon::Question: return QMessageBox::Question;
+        case MsgIcon::Exclamation: return QMessageBox::Warning;
+        case MsgIcon::Information: return QMessageBox::Information;
+        case MsgIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+std::string ChooserFilter(const std::vector<std::string>& patterns) {
+    if (patterns.empty()) return "All files (*)";
+    std::string joined;
+    for (const std::string& p : patterns) joined += (joined.empty() ? "" : " ") + p;
+    // Patterns are upper case in the program; files on Linux may be either.
+    std::string lower;
+    for (const std::string& p : patterns) {
+        std::string l = p;
+        for (char& c : l) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (l != p) lower += " " + l;
+    }
+    return "Files (" + joined + lower + ");;All files (*)";
+}
+
+MsgResult QtDialogHandler::MessageBox(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
+                                      const std::string& title) {
+    return MessageBoxWithDefault(prompt, buttons, icon, title, 1);
+}
+
+MsgResult QtDialogHandler::MessageBoxWithDefault(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
+                                                 const std::string& title, int defaultButton) {
+    const std::vector<ButtonSpec> specs = ButtonsOf(buttons);
+    QMessageBox box(IconOf(icon), FromCp1252(title), FromCp1252(prompt), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    std::vector<std::pair<QAbstractButton*, MsgResult>> made;
+    for (const ButtonSpec& s : specs) made.emplace_back(box.addButton(s.qt), s.result);
+    const int index = (defaultButton >= 1 && defaultButton <= static_cast<int>(made.size())) ? defaultButton - 1 : 0;
+    box.setDefaultButton(static_cast<QPushButton*>(made[static_cast<std::size_t>(index)].first));
+    // Closing the box by its frame or Esc answers Cancel where there is one,
+    // OK for a lone OK button; the other sets cannot be closed that way.
+    for (const auto& [button, result] : made)
+        if (result == MsgResult::Cancel || buttons == MsgButtons::OK) box.setEscapeButton(button);
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    for (const auto& [button, result] : made)
+        if (button == clicked) return result;
+    return buttons == MsgButtons::OK ? MsgResult::OK : MsgResult::Cancel;
+}
+
+std::optional<std::string> QtDialogHandler::InputBox(const std::string& prompt, const std::string& title,
+                                                     const std::string& defaultText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), FromCp1252(title), FromCp1252(prompt),
+                                               QLineEdit::Normal, FromCp1252(defaultText), &ok);
+    if (!ok) return std::nullopt;
+    return ToCp1252(text);
+}
+
+std::optional<std::string> QtDialogHandler::ChooseFile(const FileChooserRequest& request) {
+    QString start = FromCp1252(request.folder);
+    if (!request.fileName.empty()) start = FromCp1252(JoinPath(request.folder, request.fileName));
+    const QString filter = QString::fromStdString(ChooserFilter(request.patterns));
+    const QString caption = FromCp1252(request.title);
+    // An empty result is a cancel, also when the chooser is closed by its frame.
+    const QString chosen = request.save
+                               ? QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, start, filter)
+                               : QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, start, filter);
+    if (chosen.isEmpty()) return std::nullopt;
+    return ToCp1252(chosen);
+}

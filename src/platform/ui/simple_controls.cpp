@@ -1,0 +1,55 @@
+#include "platform/ui/simple_controls.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "platform/text_file.h"
+
+Label::Label(QWidget* parent, const std::string& caption) : Control(new QLabel(parent)) {
+    label_ = static_cast<QLabel*>(Widget());
+    label_->setTextFormat(Qt::PlainText);
+    SetCaption(caption);
+}
+
+bool Label::FilterEvent(QEvent* e) {
+    if (e->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(e);
+        if (mouse->button() == Qt::LeftButton && label_->rect().contains(mouse->position().toPoint()) && Click)
+            Click();
+    }
+    return Control::FilterEvent(e);
+}
+
+std::string Label::Caption() const { return ToCp1252(label_->text()); }
+void Label::SetCaption(const std::string& caption) { label_->setText(FromCp1252(caption)); }
+
+void Label::SetAlignment(Alignment alignment) {
+    Qt::Alignment a = alignment == Alignment::Right ? Qt::AlignRight : alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft;
+    label_->setAlignment(a | Qt::AlignTop);
+}
+
+CommandButton::CommandButton(QWidget* parent, const std::string& caption) : Control(new QPushButton(parent)) {
+    button_ = static_cast<QPushButton*>(Widget());
+    button_->setAutoDefault(false);
+    SetCaption(caption);
+    QObject::connect(button_, &QPushButton::clicked, Context(), [this] {
+        if (Click) Click();
+    });
+}
+
+std::string CommandButton::Caption() const { return ToCp1252(button_->text()); }
+void CommandButton::SetCaption(const std::string& caption) { button_->setText(FromCp1252(caption)); }
+
+void CommandButton::PerformClick() {
+    if (button_->isEnabled() && Click) Click();
+}
+
+Frame::Frame(QWidget* parent, const std::string& caption) : Control(new QGroupBox(parent)) {
+    box_ = static_cast<QGroupBox*>(Widget());
+    SetCaption(caption);
+}
+
+std::string Frame::Caption() const { return ToCp1252(box_->title()); }
+void Frame::SetCaption(const std::string& caption) { box_->setTitle(FromCp1252(caption)); }
