@@ -9,16 +9,9 @@
 #include <numbers>
 
 #include "platform/text_file.h"
+#include "platform/units.h"
 
-QString MappedFontFamily(const std::string& name) {
-    const QString n = QString::fromLatin1(name.c_str()).trimmed();
-    if (n.compare("Courier New", Qt::CaseInsensitive) == 0 || n.compare("Courier", Qt::CaseInsensitive) == 0)
-        return "Liberation Mono";
-    if (n.compare("Times New Roman", Qt::CaseInsensitive) == 0) return "Liberation Serif";
-    if (n.compare("Arial", Qt::CaseInsensitive) == 0 || n.compare("MS Sans Serif", Qt::CaseInsensitive) == 0)
-        return "Liberation Sans";
-    return n;
-}
+QString MappedFontFamily(const std::string& name) { return QString::fromStdString(MapFontName(name)); }
 
 namespace {
 

@@ -41,8 +41,8 @@ double PixelsToTwips(double pixels, double twipsPerPixel) { return pixels * twip
 std::string MapFontName(std::string_view name) {
     const QString n = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).trimmed();
     auto is = [&](const char* other) { return n.compare(QLatin1String(other), Qt::CaseInsensitive) == 0; };
-    if (is("Courier New")) return "Liberation Mono";
+    if (is("Courier New") || is("Courier")) return "Liberation Mono";
     if (is("Times New Roman")) return "Liberation Serif";
     if (is("Arial") || is("MS Sans Serif")) return "Liberation Sans";
-    return std::string(name);
+    return n.toStdString();
 }
