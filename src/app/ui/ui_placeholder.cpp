@@ -1,1 +1,0 @@
-// Keeps the window library non-empty until its first window lands.
