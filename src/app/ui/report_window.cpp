@@ -1,7 +1,6 @@
 #include "app/ui/report_window.h"
 
 #include <QFont>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
