@@ -69,8 +69,6 @@ struct Settings {
     double ScreenFactor = 1.2;
 
     // --- main window
-    // Set to 1 by the start-up notice's OK; start-up waits for it.
-    int TitleAcknowledged = 0;
     // The main window's font as noted at start, given back at exit.
     std::string MainFontName;
     double MainFontSize = 0;
