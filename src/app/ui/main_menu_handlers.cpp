@@ -28,6 +28,8 @@ void TANDRELL::WireMenu() {
     mnuHouseMeridian.Click = [this] { mnuHouseMeridian_Click(); };
     mnuHouseMorinus.Click = [this] { mnuHouseMorinus_Click(); };
 
+    WireDataMenu();
+
     mnuOptions.Click = [this] { mnuOptions_Click(); };
     mnuOptions.SetEnabled(OptionsEditorAvailable());
 

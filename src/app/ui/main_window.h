@@ -74,6 +74,16 @@ public:
     void mnuHouseEqualMC_Click();
     void mnuHouseMeridian_Click();
     void mnuHouseMorinus_Click();
+    void mnuDataNatalData_Click();
+    void mnuDataNatalAspects_Click();
+    void mnuCoLAspects_Click();
+    void mnuDataTransitData_Click();
+    void mnuDataTransitsAspectstoNatal_Click();
+    void mnuDataTransitAspectsToTransits_Click();
+    void mnuDataComposite_Click();
+    void mnuDataCompositeDC_Click();
+    void mnuDataVZ_DC_Click();
+    void mnuDataInterchartAspects_Click();
     void mnuOptions_Click();
     void mnuHelpTipoftheDay_Click();
     void mnuHelpAbout_Click();
@@ -86,6 +96,7 @@ public:
 
 private:
     void WireMenu();
+    void WireDataMenu();
     void SelectHouseItem(MenuItem& item);
     void CheckHouseItemByOption(float option27);
     void EndProgram();

@@ -6,6 +6,7 @@
 #include "app/options_file.h"
 #include "app/settings_file.h"
 #include "app/ui/main_window.h"
+#include "app/ui/report_window.h"
 #include "app/ui/ui_state.h"
 #include "app/ui/window_links.h"
 #include "chart/data_files.h"
@@ -18,6 +19,7 @@
 #include "platform/text_file.h"
 #include "platform/units.h"
 #include "program_state.h"
+#include "reports/report_menu.h"
 
 namespace {
 
@@ -57,6 +59,9 @@ void TANDRELL::Form_Load() {
     Timer1.start();
 
     s.AppPath = env.ProgramFolder();
+    // Report pages go to the report window, headed by the chart headers.
+    InstallReportWindow(ps, [this] { Show(); });
+    InstallChartHeaders();
     ReadOptionsFile(s);
     SetCaptionPrefix(ps);
     fontId_ = AddFontFile(JoinPath(s.AppPath, "tandrell.ttf")).Id;
