@@ -69,7 +69,10 @@ TANDRELL::TANDRELL() : Form(), MainMenu(menuBar()) {
     WireMenu();
 }
 
-TANDRELL::~TANDRELL() = default;
+TANDRELL::~TANDRELL() {
+    // A window let go without the exit sequence still gives the font back.
+    if (fontId_ >= 0) RemoveFontFile(fontId_);
+}
 
 void TANDRELL::Timer1_Timer() {
     const ProgramState& ps = UiState();
