@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "app/ui/control_frames.h"
 #include "platform/drawing_surface.h"
 
 About::About()
@@ -12,6 +13,7 @@ About::About()
       lblClose(Container(), "Click anywhere in this window to close it.") {
     SetCaption("About");
     Move(3000, 2400, 6000, 3300);
+    UseWindowFace(*this);
     lblVersion.Move(400, 1150, 5000, 330);
     lblVersion.SetFont("Arial", 11, true);
     lblPurpose.Move(400, 1600, 5000, 700);

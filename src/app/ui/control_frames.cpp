@@ -1,5 +1,7 @@
 #include "app/ui/control_frames.h"
 
+#include <QColor>
+#include <QPalette>
 #include <algorithm>
 #include <cmath>
 
@@ -27,6 +29,11 @@ void Draw3DFrame(DrawingSurface& surface, FrameRecord& frame, double twipsPerPix
 
 void Draw3DFrame(Form& form, FrameRecord& frame) {
     Draw3DFrame(form.Surface(), frame, TwipsPerPixelX(), TwipsPerPixelY());
+}
+
+void UseWindowFace(Form& form) {
+    const QColor face = form.palette().color(QPalette::Window);
+    form.Surface().SetBackColor(RGB(face.red(), face.green(), face.blue()));
 }
 
 void DrawControlFrame(Form& form, const Control& control) {

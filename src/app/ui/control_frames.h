@@ -24,3 +24,7 @@ void Draw3DFrame(DrawingSurface& surface, FrameRecord& frame, double twipsPerPix
 
 // A frame 15 twips thick, grey and white, round the control's place.
 void DrawControlFrame(Form& form, const Control& control);
+
+// Gives the window's surface the face colour of the system's windows (the
+// colour round buttons and labels) and clears it to that colour.
+void UseWindowFace(Form& form);

@@ -1,5 +1,6 @@
 #include "app/ui/file_chooser_window.h"
 
+#include "app/ui/control_frames.h"
 #include "app/ui/ui_state.h"
 #include "program_state.h"
 
@@ -22,6 +23,7 @@ SelectFIle::SelectFIle()
       drvList(Container()) {
     SetCaption("Select a File");
     Move(2400, 1800, 7200, 4800);
+    UseWindowFace(*this);
     filList.Move(120, 120, 3000, 3960);
     dirList.Move(3240, 120, 3720, 3000);
     drvList.Move(3240, 3240, 3720, 330);

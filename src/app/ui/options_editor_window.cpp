@@ -5,6 +5,7 @@
 
 #include "app/editor_text.h"
 #include "app/options_file.h"
+#include "app/ui/control_frames.h"
 #include "app/ui/ui_state.h"
 #include "chart/time_scale.h"
 #include "program_state.h"
@@ -15,6 +16,7 @@ Options::Options()
       btnSave(Container(), "Save"),
       txtContent(Container(), true) {
     Move(1800, 900, 8400, 7200);
+    UseWindowFace(*this);
     txtContent.SetFont("Courier New", 10);
     txtContent.PlainTextEdit()->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtContent.Change = [this] { txtContent_Change(); };

@@ -5,11 +5,13 @@
 
 #include "app/editor_text.h"
 #include "app/options_file.h"
+#include "app/ui/control_frames.h"
 #include "app/ui/ui_state.h"
 #include "program_state.h"
 
 OrbsEdit::OrbsEdit() : btnQuit(Container(), "Quit"), btnSave(Container(), "Save"), txtContent(Container(), true) {
     Move(2400, 1200, 7200, 5400);
+    UseWindowFace(*this);
     txtContent.SetFont("Courier New", 10);
     txtContent.PlainTextEdit()->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtContent.Change = [this] { txtContent_Change(); };

@@ -5,6 +5,7 @@
 
 #include "app/options_file.h"
 #include "app/report_files.h"
+#include "app/ui/control_frames.h"
 #include "app/ui/report_printing.h"
 #include "app/ui/ui_state.h"
 #include "app/ui/wait_cursor.h"
@@ -19,6 +20,7 @@ PrntFile::PrntFile()
       Label1(Container(), "Ctrl-C to copy.  Ctrl-X to cut.  Ctrl-V to paste.") {
     SetCaption("Data To Be Printed");
     Move(600, 600, 9600, 6540);
+    UseWindowFace(*this);
     RichtxtContent.SetFont("Courier New", 10);
     RichtxtContent.PlainTextEdit()->setLineWrapMode(QPlainTextEdit::NoWrap);
     btnPrint.Click = [this] { btnPrint_Click(); };

@@ -1,7 +1,6 @@
 #include "app/ui/report_window.h"
 
 #include <QFont>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -11,6 +10,7 @@
 #include "app/help_text.h"
 #include "app/output_buffer.h"
 #include "app/report_files.h"
+#include "app/ui/control_frames.h"
 #include "app/ui/print_editor_window.h"
 #include "app/ui/ui_state.h"
 #include "app/ui/wait_cursor.h"
@@ -49,6 +49,7 @@ OutputD1::OutputD1()
       mnuHelp(menuBar(), "&Help", MenuKind::Item),
       RichText1(Container(), true) {
     SetCaption("Data");
+    UseWindowFace(*this);
     QPlainTextEdit* text = RichText1.PlainTextEdit();
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setContextMenuPolicy(Qt::NoContextMenu);

@@ -3,6 +3,8 @@
 // text, with the commands on the output buffer (save, print, font, clear,
 // help). The output buffer reaches it through the hooks that
 // InstallReportWindow sets, so that ShowOutput shows it.
+// QMenu is complete here so that the menu items' inline members compile.
+#include <QMenu>
 #include <functional>
 #include <string>
 

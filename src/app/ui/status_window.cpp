@@ -5,13 +5,16 @@
 #include <QEventLoop>
 #include <algorithm>
 
+#include "app/ui/control_frames.h"
 #include "platform/ui/form_registry.h"
 
 StatusDlg::StatusDlg() : Picture2(Container()) {
     SetCaption("% Completed");
     Move(3000, 3000, 4800, 1200);
+    UseWindowFace(*this);
     Picture2.Move(120, 120, 4440, 420);
     OnLoad = [this] { Form_Load(); };
+    OnPaint = [this] { DrawControlFrame(*this, Picture2); };
     OnResize = [this] {
         Picture2.Move(120, 120, InsideWidth() - 240, std::max(60.0, InsideHeight() - 240));
     };

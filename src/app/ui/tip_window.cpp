@@ -23,6 +23,7 @@ frmTip::frmTip()
       lblLabel2(Container(), "Change option #40 to remove Tips at startup") {
     SetCaption("Tip of the Day");
     Move(2400, 2400, 6600, 3900);
+    UseWindowFace(*this);
 
     Label1.Move(kPanelLeft + 180, kPanelTop + 120, kPanelWidth - 360, 420);
     Label1.SetFont("Times New Roman", 14, true);

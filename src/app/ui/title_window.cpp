@@ -25,6 +25,7 @@ TITLE::TITLE()
     SetCaption("TANDRELL");
     setWindowFlag(Qt::WindowStaysOnTopHint, false);
     Move(2400, 1800, 7200, 4200);
+    Surface().SetBackColor(RGB(255, 255, 255));
 
     lblName.Move(3000, 300, 3900, 700);
     lblName.SetFont("Times New Roman", 28, true);
