@@ -5,6 +5,7 @@
 
 #include "app/ui/about_window.h"
 #include "app/ui/options_editor_window.h"
+#include "app/ui/report_window.h"
 #include "app/ui/tip_window.h"
 #include "app/ui/title_window.h"
 #include "app/ui/ui_state.h"
@@ -34,7 +35,7 @@ void ShowInputWindows(ProgramState&) {}
 
 void HideInputWindows() {}
 
-void UnloadResultWindows() {}
+void UnloadResultWindows() { UnloadForm<OutputD1>(); }
 
 bool TipWindowAvailable() { return true; }
 void ShowTipWindow() { FormOf<frmTip>().Show(); }
