@@ -45,6 +45,13 @@ void TANDRELL::WireMenu() {
 
 // ---------------------------------------------------------------- Input
 
+bool PresentMomentIsPM(const DateTime& now, int timeFormat) {
+    if (timeFormat == 1) return now.Hour >= 12;
+    std::string text = FormatDate(now, "dd mmm yyyy") + " " + RegionalTimeText(now, timeFormat);
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
+    return text.size() >= 2 && text.compare(text.size() - 2, 2, "PM") == 0;
+}
+
 void TANDRELL::mnuInputData_Click() {
     ProgramState& ps = UiState();
     ps.chart.AroundClockMode = 0;
@@ -59,16 +66,9 @@ void TANDRELL::mnuInputData_Click() {
 
     if (NatalNameText() == "Now") {
         const DateTime now = Now();
-        bool pm;
-        if (ps.settings.TimeFormat == 1) {
-            pm = now.Hour >= 12;
-        } else {
-            std::string text = FormatDate(now, "dd mmm yyyy") + " " + RegionalTimeText(now, ps.settings.TimeFormat);
-            std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-            pm = text.size() >= 2 && text.compare(text.size() - 2, 2, "PM") == 0;
-        }
         // The hour goes in as the 24-hour clock gives it.
-        PutMomentIntoNatalWindow(now.Month, now.Day, now.Year, now.Hour, now.Minute, pm);
+        PutMomentIntoNatalWindow(now.Month, now.Day, now.Year, now.Hour, now.Minute,
+                                 PresentMomentIsPM(now, ps.settings.TimeFormat));
     }
 }
 
