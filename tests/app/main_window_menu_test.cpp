@@ -7,7 +7,6 @@
 #include "app/output_buffer.h"
 #include "app/ui/options_editor_window.h"
 #include "main_window_fixture.h"
-#include "platform/dates.h"
 #include "platform/text_file.h"
 #include "platform/ui/form_registry.h"
 
@@ -122,10 +121,3 @@ TEST_F(MainWindowTest, DataItemRunsItsListing) {
 }
 
 }  // namespace
-
-TEST(MainWindowInput, PresentMomentSelectsPMFromTheClock) {
-    EXPECT_TRUE(PresentMomentIsPM(DateTime{2026, 3, 5, 15, 20, 0}, 1));
-    EXPECT_FALSE(PresentMomentIsPM(DateTime{2026, 3, 5, 11, 59, 59}, 1));
-    EXPECT_TRUE(PresentMomentIsPM(DateTime{2026, 3, 5, 12, 0, 0}, 0));
-    EXPECT_FALSE(PresentMomentIsPM(DateTime{2026, 3, 5, 0, 30, 0}, 0));
-}
