@@ -13,6 +13,10 @@ struct Settings {
     // Orbs 1..17 of the current orb file (slot 0 unused).
     std::array<float, 18> OrbValues{};
     std::string CurrentOrbFile;
+    // The file the file chooser returned; "" when it was cancelled.
+    std::string ChosenFile;
+    // 1 once the start-up notice's OK has been pressed.
+    int TitleAcknowledged = 0;
 
     // Regional date order (0 m-d-y, 1 d-m-y, 2 y-m-d) and clock (0 12-hour, 1 24-hour).
     int DateOrder = 0;
@@ -67,6 +71,12 @@ struct Settings {
     double WheelWindowWidth = 10970;
     double WheelWindowHeight = 9204;
     double ScreenFactor = 1.2;
+
+    // --- main window
+    // The main window's font as noted at start, given back at exit.
+    std::string MainFontName;
+    double MainFontSize = 0;
+    std::string NewLine = "\r\n";
 
     // --- further settings
 };

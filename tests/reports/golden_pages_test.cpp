@@ -6,6 +6,7 @@
 // and review every rewritten page before committing it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
