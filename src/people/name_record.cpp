@@ -66,7 +66,7 @@ std::string FormatNameNumber(double value, int minWholeDigits) {
     return (value < 0 && hundredths != 0 ? "-" : "") + wholeText + buf;
 }
 
-bool IsValidDate(int day, int month, int year) {
+bool IsRecordDate(int day, int month, int year) {
     static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -102,7 +102,7 @@ std::optional<RecordDate> ParseRecordDate(const std::string& text) {
         d.Day = std::atoi(parts[0].c_str());
         d.Year = std::atoi(parts[2].c_str());
     }
-    if (!IsValidDate(d.Day, d.Month, d.Year)) return std::nullopt;
+    if (!IsRecordDate(d.Day, d.Month, d.Year)) return std::nullopt;
     return d;
 }
 

@@ -87,7 +87,7 @@ std::optional<NameRecord> BuildNameRecord(const NameSaveFields& f) {
                latMin = WholeInRange(f.LatMin, 0, 59);
     const auto zone = StrictNumber(f.Zone);
     if (!day || !month || !year || !hour || !minute || !longDeg || !longMin || !latDeg || !latMin || !zone ||
-        *zone > 12 || *zone < -13 || !IsValidDate(*day, *month, *year)) {
+        *zone > 12 || *zone < -13 || !IsRecordDate(*day, *month, *year)) {
         MsgBox("Error in natal input data section. Please correct.", MsgButtons::OK, "Warning!",
                MsgIcon::Information);
         return std::nullopt;
