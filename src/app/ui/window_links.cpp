@@ -1,0 +1,91 @@
+#include "app/ui/window_links.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+#include "app/ui/about_window.h"
+#include "app/ui/main_window.h"
+#include "app/ui/options_editor_window.h"
+#include "app/ui/report_window.h"
+#include "app/ui/tip_window.h"
+#include "app/ui/title_window.h"
+#include "app/ui/ui_state.h"
+#include "people/ui/compute_charts.h"
+#include "people/ui/input_diurnal_window.h"
+#include "people/ui/input_window_hooks.h"
+#include "platform/ui/form_registry.h"
+#include "program_state.h"
+
+// Windows not yet part of the program (the wheels, aspect lines, aspect
+// grid and graph windows) join the calls below as they are built.
+
+bool LoadStartupNotice(ProgramState&) {
+    FormOf<TITLE>();
+    return true;
+}
+
+void WaitForStartupNotice(ProgramState& ps) {
+    if (!FormLoaded<TITLE>()) return;
+    FormOf<TITLE>().cmdOK.SetVisible(true);
+    // The wait also ends when the notice is gone, so a notice closed some
+    // other way cannot hold start-up for ever.
+    while (ps.settings.TitleAcknowledged == 0 && FormLoaded<TITLE>())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void LinkInputWindowsTo(TANDRELL& w) {
+    InputWindowHooks& hooks = InputHooks();
+    hooks.FocusMainWindow = [&w] { w.Show(); };
+    hooks.SecondPersonMenuItems = [&w] {
+        SecondPersonMenu m;
+        m.mnuDataTransits = &w.mnuDataTransits;
+        m.mnuDataTransitData = &w.mnuDataTransitData;
+        m.mnuDataTransitsAspectstoNatal = &w.mnuDataTransitsAspectstoNatal;
+        m.mnuDataTransitAspectsToTransits = &w.mnuDataTransitAspectsToTransits;
+        m.mnuWheelsSingleTransits = &w.mnuWheelsSingleTransits;
+        m.mnuWheelsDualNatTran = &w.mnuWheelsDualNatTran;
+        m.mnuWheelsDualNatTranMagi = &w.mnuWheelsDualNatTranMagi;
+        m.mnuWheelsDualNatTran_Venus = &w.mnuWheelsDualNatTran_Venus;
+        m.mnuWheelsSingleComposite = &w.mnuWheelsSingleComposite;
+        m.mnuDataComposite = &w.mnuDataComposite;
+        m.mnuDataCompositeDC = &w.mnuDataCompositeDC;
+        return m;
+    };
+    hooks.HouseChecks = [&w] {
+        const auto items = w.HouseItems();
+        std::array<bool, 8> checked{};
+        for (size_t k = 2; k <= 9; ++k) checked[k - 2] = items[k]->Checked();
+        return checked;
+    };
+    hooks.ShowChartMenus = [&w] {
+        w.mnuInputData.SetVisible(true);
+        w.mnuData.SetVisible(true);
+        w.mnuWheels.SetVisible(true);
+    };
+    hooks.ChartMenusVisible = [&w] { return w.mnuInputData.Visible(); };
+    hooks.UnloadTip = [] { UnloadForm<frmTip>(); };
+}
+
+void ReleaseMainWindowLinks(const TANDRELL&) {
+    InputWindowHooks& hooks = InputHooks();
+    hooks.FocusMainWindow = nullptr;
+    hooks.SecondPersonMenuItems = nullptr;
+    hooks.HouseChecks = nullptr;
+    hooks.ShowChartMenus = nullptr;
+    hooks.ChartMenusVisible = nullptr;
+    hooks.UnloadTip = nullptr;
+}
+
+void ShowInputWindows(ProgramState&) { ShowInputAndListWindows(); }
+
+void ShowInputWindowsForInput(ProgramState& ps) { InputMenuShowWindows(ps); }
+
+void UnloadResultWindows() { UnloadForm<OutputD1>(); }
+
+void RecomputeChartsFromInput(ProgramState& ps) { RecomputeCharts(ps); }
+
+bool SecondPersonChecked() { return FormLoaded<InputD1>() && FormOf<InputD1>().chk2ndPerson.Value() == 1; }
+
+void ShowTipWindow() { FormOf<frmTip>().Show(); }
+void ShowOptionsEditor() { FormOf<Options>().Show(); }
+void ShowAboutWindow() { FormOf<About>().Show(); }
