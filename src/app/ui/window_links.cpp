@@ -9,6 +9,9 @@
 #include "app/ui/tip_window.h"
 #include "app/ui/title_window.h"
 #include "app/ui/ui_state.h"
+#include "people/ui/compute_charts.h"
+#include "people/ui/input_natal_window.h"
+#include "people/ui/input_window_hooks.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
 
@@ -31,9 +34,12 @@ void WaitForStartupNotice(ProgramState& ps) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-void ShowInputWindows(ProgramState&) {}
+void ShowInputWindows(ProgramState&) { ShowInputAndListWindows(); }
 
-void HideInputWindows() {}
+void HideInputWindows() {
+    HideInputAndListWindows();
+    CallHook(InputHooks().UnloadTimeZonePicker);
+}
 
 void UnloadResultWindows() { UnloadForm<OutputD1>(); }
 
@@ -52,8 +58,17 @@ bool SecondPersonChecked() { return UiState().people.SecondPersonChecked == 1; }
 
 std::string NatalNameText() { return UiState().people.NatalNameText; }
 
-void PutMomentIntoNatalWindow(int, int, int, int, int, bool) {}
+void PutMomentIntoNatalWindow(int month, int day, int year, int hour, int minute, bool pm) {
+    InputD& natal = FormOf<InputD>();
+    natal.txtMonth.SetText(std::to_string(month));
+    natal.txtDay.SetText(std::to_string(day));
+    natal.txtYear.SetText(std::to_string(year));
+    natal.txtBirthHour.SetText(std::to_string(hour));
+    natal.txtBirthMinute.SetText(std::to_string(minute));
+    natal.optAM.SetValue(true);
+    if (pm) natal.optPM.SetValue(true);
+}
 
-bool ChartRunAvailable() { return false; }
+bool ChartRunAvailable() { return true; }
 
-void RunChartsFromInput(ProgramState&) {}
+void RunChartsFromInput(ProgramState& ps) { ComputeCharts(ps); }

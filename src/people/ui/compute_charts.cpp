@@ -6,12 +6,10 @@
 #include "app/output_buffer.h"
 #include "chart/chart_driver.h"
 #include "people/input_checks.h"
-#include "people/second_set_values.h"
 #include "people/ui/input_diurnal_window.h"
 #include "people/ui/input_natal_window.h"
 #include "people/ui/input_window_data.h"
 #include "people/ui/input_window_hooks.h"
-#include "platform/dates.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
 
@@ -26,9 +24,9 @@ void SetDefaultPointer() {
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
 }
 
-std::array<bool, 8> HouseChecks() {
+std::optional<std::array<bool, 8>> HouseChecks() {
     if (InputHooks().HouseChecks) return InputHooks().HouseChecks();
-    return {};
+    return std::nullopt;
 }
 
 // The program state the reports read from the two windows' controls.
@@ -64,8 +62,10 @@ void ComputeCharts(ProgramState& ps) {
 
     cs.AnglesSetting = second.Option1.Value() ? 0 : second.Option2.Value() ? 1 : 2;
 
-    const std::array<bool, 8> houses = HouseChecks();
-    if (!RunInputChecks(ps, natal.Fields(), second.Fields(), houses[6] || houses[7])) return;
+    const std::optional<std::array<bool, 8>> houses = HouseChecks();
+    const bool meridianOrMorinus = houses ? ((*houses)[6] || (*houses)[7])
+                                          : (cs.HouseSystemCode == "M" || cs.HouseSystemCode == "I");
+    if (!RunInputChecks(ps, natal.Fields(), second.Fields(), meridianOrMorinus)) return;
 
     SetHourglass();
     HideInputAndListWindows();
@@ -73,7 +73,7 @@ void ComputeCharts(ProgramState& ps) {
     ps.wheels.WheelHeader2.assign(8, "");
     ps.wheels.WheelSwitched = 0;
     cs.ChartName = natal.txtName.Text();
-    cs.HouseSystemCode = HouseCodeFromChecks(houses);
+    if (houses) cs.HouseSystemCode = HouseCodeFromChecks(*houses);
     ReadNatalInput(ps);
     ReadDiurnalInput(ps);
     ComputeChartsCore(ps);
@@ -93,26 +93,4 @@ void ComputeCharts(ProgramState& ps) {
         ShowOutput(ps);
     }
     if (ps.settings.OptionValues[211] != 0) ClearOutputBuffer(ps.output);
-}
-
-void InputMenuShowWindows(ProgramState& ps) {
-    ShowInputAndListWindows();
-    InputD& natal = FormOf<InputD>();
-    if (natal.txtName.Text() != "Now") return;
-    const MomentFill now = MomentAtDefaultPlace(ps.settings, Now());
-    natal.txtMonth.SetText(now.Month);
-    natal.txtDay.SetText(now.Day);
-    natal.txtYear.SetText(now.Year);
-    natal.txtBirthHour.SetText(now.Hour);
-    natal.txtBirthMinute.SetText(now.Minute);
-    natal.optAM.SetValue(true);
-    if (now.PM) natal.optPM.SetValue(true);
-}
-
-void RecomputeCharts(ProgramState& ps) {
-    HideInputAndListWindows();
-    CallHook(InputHooks().UnloadTimeZonePicker);
-    CallHook(InputHooks().UnloadTip);
-    EmptyOutput(ps.output);
-    ComputeCharts(ps);
 }

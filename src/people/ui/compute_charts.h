@@ -12,11 +12,3 @@ void ComputeCharts(ProgramState& ps);
 // natal, second, criteria and names windows shown again, none modal.
 void HideInputAndListWindows();
 void ShowInputAndListWindows();
-
-// The Input item's part of the input windows: shows them again and, when the
-// natal window holds "Now", puts the present moment into its date and time.
-void InputMenuShowWindows(ProgramState& ps);
-
-// After a house-system change: hides the input and list windows, unloads the
-// time-zone picker and the tip window, empties the output and runs the charts.
-void RecomputeCharts(ProgramState& ps);
