@@ -6,6 +6,7 @@
 
 #include "app/constant_tables.h"
 #include "app/options_file.h"
+#include "app/ui/report_window.h"
 #include "chart/data_files.h"
 #include "chart/planet_theory.h"
 #include "dialog_responder.h"
@@ -92,6 +93,13 @@ protected:
 }  // namespace
 
 TEST_F(ChartRunTest, OkWithACoupleShowsBothHeaders) {
+    // The page goes to the report window, as in the program.
+    InstallReportWindow(ps);
+    auto show = ps.output.ShowReportPage;
+    ps.output.ShowReportPage = [this, show](const std::string& file) {
+        shownPage = file;
+        show(file);
+    };
     TypeNatal();
     TypeSecond();
     Second().chkRelationship.SetValue(0);
@@ -122,6 +130,13 @@ TEST_F(ChartRunTest, OkWithACoupleShowsBothHeaders) {
     EXPECT_EQ(lines[4].substr(0, 16), "  Mary Ann Jones");
     EXPECT_NE(lines[5].find("02 Nov 1965"), std::string::npos) << lines[5];
     EXPECT_NE(lines[5].find("2.20 EAST"), std::string::npos) << lines[5];
+
+    const std::string shown = FormOf<OutputD1>().RichText1.Text();
+    EXPECT_NE(shown.find("  John Smith"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("  Mary Ann Jones"), std::string::npos);
+    EXPECT_NE(shown.find("02 Nov 1965"), std::string::npos);
+    EXPECT_TRUE(FormOf<OutputD1>().isVisible());
+    UnloadForm<OutputD1>();
 
     // The charts were computed: the Sun of 14 March 1962 stands in Pisces.
     EXPECT_GT(ps.chart.NatalLongitudes[1], 330.0);

@@ -26,9 +26,9 @@ void SetDefaultPointer() {
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
 }
 
-std::array<bool, 8> HouseChecks() {
+std::optional<std::array<bool, 8>> HouseChecks() {
     if (InputHooks().HouseChecks) return InputHooks().HouseChecks();
-    return {};
+    return std::nullopt;
 }
 
 // The program state the reports read from the two windows' controls.
@@ -64,8 +64,10 @@ void ComputeCharts(ProgramState& ps) {
 
     cs.AnglesSetting = second.Option1.Value() ? 0 : second.Option2.Value() ? 1 : 2;
 
-    const std::array<bool, 8> houses = HouseChecks();
-    if (!RunInputChecks(ps, natal.Fields(), second.Fields(), houses[6] || houses[7])) return;
+    const std::optional<std::array<bool, 8>> houses = HouseChecks();
+    const bool meridianOrMorinus = houses ? ((*houses)[6] || (*houses)[7])
+                                          : (cs.HouseSystemCode == "M" || cs.HouseSystemCode == "I");
+    if (!RunInputChecks(ps, natal.Fields(), second.Fields(), meridianOrMorinus)) return;
 
     SetHourglass();
     HideInputAndListWindows();
@@ -73,7 +75,7 @@ void ComputeCharts(ProgramState& ps) {
     ps.wheels.WheelHeader2.assign(8, "");
     ps.wheels.WheelSwitched = 0;
     cs.ChartName = natal.txtName.Text();
-    cs.HouseSystemCode = HouseCodeFromChecks(houses);
+    if (houses) cs.HouseSystemCode = HouseCodeFromChecks(*houses);
     ReadNatalInput(ps);
     ReadDiurnalInput(ps);
     ComputeChartsCore(ps);

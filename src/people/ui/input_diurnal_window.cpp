@@ -58,7 +58,7 @@ void InputD1::Arrange() {
     Option3.Move(90, 860, 1150, 270);
     PlaceRow(16, lblDiurnalEmail, txtDiurnalEmail);
     txtDiurnalEmail.Move(kBoxLeft, RowTop(16), kBoxWidth + kThirdWidth + 120, kRowHeight);
-    Move(kWindowWidth + 240, 0, kWindowWidth + 240, RowTop(17) + 600);
+    Move(kWindowWidth + 300, kWindowTop, kWindowWidth + 240, RowTop(17) + 600);
 
     QWidget* order[] = {txtDiurnalMonth.Widget(),   txtDiurnalDay.Widget(),     txtDiurnalYear.Widget(),
                         txtDiurnalHour.Widget(),    txtDiurnalMinute.Widget(),  txtDiurnalTZ.Widget(),

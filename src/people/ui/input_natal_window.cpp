@@ -51,7 +51,7 @@ void InputD::Arrange() {
     cmdNow.Move(kLabelLeft, RowTop(13) + 140, kLabelWidth, 320);
     PlaceRow(14, lblEmail, txtEmail);
     txtEmail.Move(kBoxLeft, RowTop(14), kBoxWidth + kThirdWidth + 120, kRowHeight);
-    Move(0, 0, kWindowWidth + 240, RowTop(15) + 600);
+    Move(0, kWindowTop, kWindowWidth + 240, RowTop(15) + 600);
 
     QWidget* order[] = {txtName.Widget(),    txtMonth.Widget(),   txtDay.Widget(),   txtYear.Widget(),
                         txtBirthHour.Widget(), txtBirthMinute.Widget(), txtTZ.Widget(), txtLongDeg.Widget(),

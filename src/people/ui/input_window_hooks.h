@@ -6,6 +6,7 @@
 // does nothing, so the input windows work on their own.
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 class Form;
@@ -48,14 +49,19 @@ struct InputWindowHooks {
     std::function<void()> FocusMainWindow;
     std::function<SecondPersonMenu()> SecondPersonMenuItems;
     // Checked state of Regiomontanus, Koch, Campanus, Porphyry, Equal - Asc,
-    // Equal - MC, Meridian, Morinus.
-    std::function<std::array<bool, 8>()> HouseChecks;
+    // Equal - MC, Meridian, Morinus; nullopt while there is no Houses menu
+    // (the chart run then keeps the house system code it has).
+    std::function<std::optional<std::array<bool, 8>>()> HouseChecks;
     // Makes Input, Data and Wheels visible; whether Input is visible yet.
     std::function<void()> ShowChartMenus;
     std::function<bool()> ChartMenusVisible;
 };
 
+// The hooks in use; they start as DefaultInputHooks().
 InputWindowHooks& InputHooks();
+// The hooks every run starts with: unloading the tip window. The main
+// window installs its own parts when it loads.
+InputWindowHooks DefaultInputHooks();
 
 // Calls a hook when it is installed.
 template <class F, class... Args>

@@ -24,8 +24,8 @@ void PlaceLink(int row, Control& link) {
 
 void PlacePair(int row, Frame& frame, OptionButton& first, OptionButton& second) {
     frame.Move(kThirdLeft, RowTop(row) - 120, kThirdWidth, 560);
-    first.Move(90, 230, 560, 270);
-    second.Move(680, 230, 560, 270);
+    first.Move(60, 230, 700, 270);
+    second.Move(760, 230, 700, 270);
 }
 
 void StyleLink(Control& link) {

@@ -11,9 +11,11 @@ inline constexpr double kRowPitch = 400;
 inline constexpr double kTopMargin = 150;
 inline constexpr double kLabelLeft = 120, kLabelWidth = 1575;
 inline constexpr double kBoxLeft = 1815, kBoxWidth = 1200;
-inline constexpr double kThirdLeft = 3135, kThirdWidth = 1300;
+inline constexpr double kThirdLeft = 3135, kThirdWidth = 1500;
 inline constexpr double kRowHeight = 300;
-inline constexpr double kWindowWidth = 4650;
+inline constexpr double kWindowWidth = 4850;
+// Below the main window, which stands at the top of the screen.
+inline constexpr double kWindowTop = 1100;
 
 double RowTop(int row);
 // A label and its box on a row.
