@@ -91,7 +91,8 @@ Names::Names() {
 void Names::PlaceControls() {
     Move(0, 0, 6900, 6600);
     lblNamesOnFile.Move(120, 120, 3240, 285);
-    NamesOnFile.Move(120, 480, 3240, 5520);
+    // About thirteen rows, so a kept position shows as the list's last row.
+    NamesOnFile.Move(120, 480, 3240, 2760);
     const double x = 3480, w = 3240, half = 1560, x2 = x + w - half;
     cmdNewFileList.Move(x, 480, w, 405);
     cmdEditList.Move(x, 960, w, 405);

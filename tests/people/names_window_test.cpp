@@ -1,0 +1,274 @@
+#include <QTest>
+
+#include "dialog_responder.h"
+#include "people/ui/names_editor_window.h"
+#include "people/ui/names_window.h"
+#include "people/ui/input_window_actions.h"
+#include "people_window_fixture.h"
+#include "platform/ui/form_registry.h"
+#include "test_support.h"
+
+namespace {
+
+const char* const kPeople =
+    "Robin Sample,21 Jun 1978,3.40,P,5,087.39,41.51,robin@example.com\r\n"
+    "Kim Sample,03 Nov 1982,11.05,P,-1,-002.20,48.52,\r\n"
+    "Sam Sample,30 Sep 1969,6.45,A,-10,-151.13,-33.52,\r\n"
+    "Jane Doe,05 Mar 1960,5.30,P,5,075.30,40.45,jane@example.com\r\n"
+    "Jane Doe,06 Apr 1961,7.05,A,6,080.00,30.00,other@example.com\r\n";
+
+class NamesWindowTest : public PeopleWindowTest {
+protected:
+    // Selects the list row with this text and clicks it, as the user does.
+    void ClickName(Names& w, const std::string& name, int nth = 0) {
+        for (int i = 0; i < w.NamesOnFile.ListCount(); ++i) {
+            if (w.NamesOnFile.List(i) == name && nth-- == 0) {
+                w.NamesOnFile.SetListIndex(i);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no row " << name;
+    }
+};
+
+}  // namespace
+
+TEST_F(NamesWindowTest, LoadsSortedListWithRecordIndexesAndFileLabel) {
+    WriteAppFile("names.fil", kPeople);
+    ps.settings.CurrentNamesFile = ps.settings.AppPath + "/names.fil";
+    Names& w = FormOf<Names>();
+    EXPECT_EQ(w.Caption(), "Names");
+    EXPECT_EQ(w.lblNamesOnFile.Caption(), "NAMES.FIL");
+    ASSERT_EQ(w.NamesOnFile.ListCount(), 5);
+    const std::vector<std::string> order = {"Jane Doe", "Jane Doe", "Kim Sample", "Robin Sample", "Sam Sample"};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(w.NamesOnFile.List(i), order[static_cast<size_t>(i)]);
+    EXPECT_EQ(w.NamesOnFile.ItemData(2), 1);  // Kim is the second record of the file
+    EXPECT_EQ(w.NamesOnFile.ItemData(4), 2);
+    // The table holds the records in file order and one empty spare.
+    ASSERT_EQ(ps.people.NamesName.size(), 6u);
+    EXPECT_EQ(ps.people.NamesName[0], "Robin Sample");
+    EXPECT_EQ(ps.people.NamesEmail[0], "robin@example.com");
+    EXPECT_EQ(ps.people.NamesName[5], "");
+    // The long runs are there but cannot be started yet.
+    EXPECT_FALSE(w.Batch.Enabled());
+    EXPECT_FALSE(w.cmdBDFY.Enabled());
+    EXPECT_EQ(w.Text2.Text(), "99");
+    EXPECT_EQ(w.Text1.Text(), "0");
+}
+
+TEST_F(NamesWindowTest, ClickFillsPersonAOrPersonB) {
+    WriteAppFile("NAMES.FIL", kPeople);
+    DialogResponder dialogs;
+    Names& w = FormOf<Names>();
+    ps.chart.CompositeLatText = "40.00";
+
+    ClickName(w, "Kim Sample");
+    EXPECT_EQ(natal.State(), "Kim Sample|11/3/1982|11:5P|-1|2.20E|48.52N|");
+    EXPECT_EQ(follows, 1);
+    EXPECT_EQ(ps.chart.CompositeLatText, "");
+    EXPECT_EQ(ps.people.NamesListStale, 0);
+    EXPECT_EQ(ps.people.LastClickedName, 1);
+
+    // A record with West longitude and South latitude; the zone stands as stored.
+    ClickName(w, "Sam Sample");
+    EXPECT_EQ(natal.State(), "Sam Sample|9/30/1969|6:45A|-10|151.13E|33.52S|");
+    ClickName(w, "Jane Doe");
+    EXPECT_EQ(natal.State(), "Jane Doe|3/5/1960|5:30P|5|75.30W|40.45N|jane@example.com");
+
+    // With "2nd Person" ticked the second window takes the person, and its caption the name.
+    secondPerson = true;
+    const std::string natalBefore = natal.State();
+    ClickName(w, "Robin Sample");
+    EXPECT_EQ(diurnal.State(), "|6/21/1978|3:40P|5|87.39W|41.51N|robin@example.com");
+    EXPECT_EQ(secondPersonName, "Robin Sample");
+    EXPECT_EQ(ps.people.RunPersonName, "Robin Sample");
+    EXPECT_EQ(natal.State(), natalBefore);
+    EXPECT_EQ(follows, 3);
+    EXPECT_TRUE(dialogs.Prompts().empty());
+}
+
+TEST_F(NamesWindowTest, SameNamesEachGiveTheirOwnRecord) {
+    WriteAppFile("NAMES.FIL", kPeople);
+    Names& w = FormOf<Names>();
+    ClickName(w, "Jane Doe", 1);
+    EXPECT_EQ(ps.people.LastClickedName, 4);
+    EXPECT_EQ(natal.State(), "Jane Doe|4/6/1961|7:5A|6|80.0W|30.0N|other@example.com");
+    ClickName(w, "Jane Doe", 0);
+    EXPECT_EQ(ps.people.LastClickedName, 3);
+    EXPECT_EQ(natal.Email.Text(), "jane@example.com");
+}
+
+TEST_F(NamesWindowTest, YearFirstDateOrderRewritesTheStoredDateOnce) {
+    WriteAppFile("NAMES.FIL", kPeople);
+    ps.settings.DateOrder = 2;
+    Names& w = FormOf<Names>();
+    ClickName(w, "Jane Doe");
+    EXPECT_EQ(ps.people.NamesDate[3], "1960 Mar 05");
+    EXPECT_EQ(natal.Month.Text() + "/" + natal.Day.Text() + "/" + natal.Year.Text(), "3/5/1960");
+    w.NamesOnFile.SetListIndex(-1);
+    ClickName(w, "Jane Doe");
+    EXPECT_EQ(ps.people.NamesDate[3], "1960 Mar 05");
+    EXPECT_EQ(natal.Year.Text(), "1960");
+}
+
+TEST_F(NamesWindowTest, DoubleClickComputesOnlyForPersonA) {
+    WriteAppFile("NAMES.FIL", kPeople);
+    ps.output.OutputLineCount = 3;
+    ps.output.OutputBuffer = {"a", "b", "c", ""};
+    Names& w = FormOf<Names>();
+    secondPerson = true;
+    ClickName(w, "Kim Sample");
+    w.NamesOnFile.DblClick();
+    EXPECT_EQ(computes, 0);
+    EXPECT_TRUE(FormLoaded<Names>());
+
+    secondPerson = false;
+    ClickName(w, "Sam Sample");
+    w.NamesOnFile.DblClick();
+    EXPECT_EQ(computes, 1);
+    EXPECT_EQ(natal.Name.Text(), "Sam Sample");
+    EXPECT_FALSE(FormLoaded<Names>());
+    EXPECT_EQ(ps.output.OutputLineCount, 0);
+}
+
+TEST_F(NamesWindowTest, BadFilesAreReported) {
+    // A blank line ends the list silently; a short last record is an error.
+    WriteAppFile("NAMES.FIL",
+                 "Robin Sample,21 Jun 1978,3.40,P,5,087.39,41.51,\r\n\r\nKim Sample,03 Nov 1982,11.05,P,-1,-002.20,"
+                 "48.52,\r\n");
+    EXPECT_EQ(FormOf<Names>().NamesOnFile.ListCount(), 1);
+    UnloadPeopleWindows();
+
+    WriteAppFile("NAMES.FIL", "Robin Sample,21 Jun 1978,3.40,P,5,087.39,41.51,\r\nKim Sample,03 Nov 1982,11.05\r\n");
+    {
+        DialogResponder dialogs;
+        dialogs.Answer(MsgResult::OK);
+        EXPECT_EQ(FormOf<Names>().NamesOnFile.ListCount(), 1);
+        ASSERT_EQ(dialogs.Prompts().size(), 1u);
+        EXPECT_EQ(dialogs.Prompts()[0].title, "Error!");
+        EXPECT_EQ(dialogs.Prompts()[0].text.rfind("You have an error in the current names file. You need to check "
+                                                  "and see if you have entered",
+                                                  0),
+                  0u);
+    }
+    UnloadPeopleWindows();
+
+    // A date that cannot be read stops the click with a message.
+    WriteAppFile("NAMES.FIL", "Robin Sample,31 Feb 1978,3.40,P,5,087.39,41.51,\r\n");
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK);
+    Names& w = FormOf<Names>();
+    w.NamesOnFile.SetListIndex(0);
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_EQ(dialogs.Prompts()[0].text.rfind("Format error or typographical error in selected data.", 0), 0u);
+    EXPECT_EQ(natal.Name.Text(), "");
+}
+
+TEST_F(NamesWindowTest, MissingFileFallsBackToDefaultThenToEmptyList) {
+    WriteAppFile("NAMES.FIL", kPeople);
+    ps.settings.CurrentNamesFile = ps.settings.AppPath + "/GONE.FIL";
+    EXPECT_EQ(FormOf<Names>().NamesOnFile.ListCount(), 5);
+    EXPECT_EQ(ps.settings.CurrentNamesFile, "");
+    EXPECT_EQ(FormOf<Names>().lblNamesOnFile.Caption(), "");
+    UnloadPeopleWindows();
+
+    std::remove((ps.settings.AppPath + "/NAMES.FIL").c_str());
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK);
+    EXPECT_EQ(FormOf<Names>().NamesOnFile.ListCount(), 0);
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_EQ(dialogs.Prompts()[0].title, "File Not Found");
+}
+
+TEST_F(NamesWindowTest, ChangeListEmptiesAndReloads) {
+    WriteAppFile("NAMES.FIL", kPeople);
+    const std::string other =
+        WriteAppFile("OTHER.FIL", "Zed Other,01 Jan 2000,1.00,A,0,000.10,51.30,\r\nAmy Other,02 Feb 2001,2.00,P,0,"
+                                  "000.10,51.30,\r\n");
+    Names& w = FormOf<Names>();
+    DialogResponder dialogs;
+    dialogs.AnswerText(std::nullopt);  // cancel: nothing changes
+    w.cmdNewFileList.PerformClick();
+    EXPECT_EQ(w.NamesOnFile.ListCount(), 5);
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_EQ(dialogs.Prompts()[0].fileRequest.patterns, std::vector<std::string>{"*.FIL"});
+    EXPECT_EQ(dialogs.Prompts()[0].fileRequest.fileName, "NAMES.FIL");
+
+    dialogs.AnswerText(other);
+    w.cmdNewFileList.PerformClick();
+    ASSERT_EQ(w.NamesOnFile.ListCount(), 2);
+    EXPECT_EQ(w.NamesOnFile.List(0), "Amy Other");
+    EXPECT_EQ(ps.settings.CurrentNamesFile, other);
+    EXPECT_EQ(w.lblNamesOnFile.Caption(), "OTHER.FIL");
+    EXPECT_EQ(ps.people.NamesName.size(), 3u);
+    EXPECT_EQ(ps.people.LockedIndex, 0);
+
+    // A file that cannot be read keeps the current one.
+    dialogs.AnswerText(ps.settings.AppPath + "/MISSING.FIL").Answer(MsgResult::OK);
+    w.cmdNewFileList.PerformClick();
+    EXPECT_EQ(w.NamesOnFile.ListCount(), 2);
+    EXPECT_EQ(ps.settings.CurrentNamesFile, other);
+    EXPECT_EQ(dialogs.Prompts().back().title, "File Not Found");
+}
+
+TEST_F(NamesWindowTest, LockListReturnsToKeptPosition) {
+    WriteAppFile("NAMES.FIL", NamesFileOf(40));
+    {
+        Names& w = FormOf<Names>();
+        w.Show();
+        w.NamesOnFile.SetListIndex(30);
+        w.Check1.SetValue(1);
+        EXPECT_EQ(ps.people.ListLocked, 1);
+        EXPECT_EQ(ps.people.LockedIndex, 30);
+        w.NamesOnFile.SetListIndex(30);  // a click keeps the position too
+        natal.Name.SetText("");
+    }
+    // The editor saved and quit: the reloaded list returns to position 30, top 18.
+    {
+        NameEdit& editor = FormOf<NameEdit>();
+        editor.btnSave.PerformClick();
+        EXPECT_EQ(ps.people.NamesListStale, 0);
+        editor.btnQuit.PerformClick();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    {
+        Names& w = FormOf<Names>();
+        EXPECT_EQ(w.Check1.Value(), 1);
+        EXPECT_EQ(w.NamesOnFile.ListIndex(), 30);
+        EXPECT_EQ(w.NamesOnFile.TopIndex(), 18);
+        EXPECT_EQ(natal.Name.Text(), "");  // returning is not a click
+    }
+    // The file now holds 20 people: the last one is selected.
+    WriteAppFile("NAMES.FIL", NamesFileOf(20));
+    UnloadPeopleWindows();
+    FormOf<Names>().Show();
+    EXPECT_EQ(FormOf<Names>().NamesOnFile.ListIndex(), 19);
+    EXPECT_EQ(FormOf<Names>().NamesOnFile.TopIndex(), 7);
+    EXPECT_EQ(ps.people.LockedIndex, 19);
+
+    // After "Save to disk" the list does not return.
+    DialogResponder dialogs;
+    dialogs.AnswerText(ps.settings.AppPath + "/NAMES.FIL");
+    NameSaveFields f;
+    f.Name = "New Person";
+    f.Day = "5";
+    f.Month = "3";
+    f.Year = "1960";
+    f.Hour = "5";
+    f.Minute = "30";
+    f.Zone = "5";
+    f.LongDeg = "75";
+    f.LongMin = "30";
+    f.LatDeg = "40";
+    f.LatMin = "45";
+    EXPECT_EQ(SaveNatalToDisk(ps, f), SaveOutcome::Saved);
+    Names& w = FormOf<Names>();
+    EXPECT_EQ(w.NamesOnFile.ListCount(), 21);
+    EXPECT_EQ(w.NamesOnFile.ListIndex(), -1);
+
+    // Unlocking keeps nothing; the keys of the threshold box are filtered.
+    w.Check1.SetValue(0);
+    EXPECT_EQ(ps.people.ListLocked, 0);
+    QTest::keyClicks(w.Text1.Widget(), "4a2");
+    EXPECT_EQ(w.Text1.Text(), "042");
+}
