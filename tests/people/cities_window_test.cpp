@@ -1,0 +1,131 @@
+#include "dialog_responder.h"
+#include "people/ui/cities_editor_window.h"
+#include "people/ui/cities_window.h"
+#include "people/ui/names_window.h"
+#include "people_window_fixture.h"
+#include "platform/ui/form_registry.h"
+#include "test_support.h"
+
+namespace {
+
+const char* const kCities =
+    "Atlanta,GA,84W23,33N45,5\r\n"
+    "Oslo,Norway,010E45,59N55,-1\r\n"
+    "Lower,Case,84e23,33n45,5\r\n"
+    "Sydney,Australia,151E13,33S52,-10\r\n"
+    "Faraway,West,160W00,10N00,-5\r\n"
+    "Twin,Town,001W00,01N00,0\r\n"
+    "Twin,Town,002E00,02S00,-1\r\n";
+
+void ClickCity(Geograph& w, const std::string& text, int nth = 0) {
+    for (int i = 0; i < w.CitiesOnFile.ListCount(); ++i) {
+        if (w.CitiesOnFile.List(i) == text && nth-- == 0) {
+            w.CitiesOnFile.SetListIndex(i);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no row " << text;
+}
+
+class CitiesWindowTest : public PeopleWindowTest {
+protected:
+    void SetUp() override {
+        PeopleWindowTest::SetUp();
+        WriteAppFile("GA_MA.LL", kCities);
+        ps.settings.CurrentCitiesFile = ps.settings.AppPath + "/ga_ma.ll";
+        WriteAppFile("ga_ma.ll", kCities);
+    }
+};
+
+// The place part of a stand-in window's state: zone, longitude, latitude.
+std::string Place(const StandInInputWindow& w) {
+    const std::string s = w.State();
+    const size_t a = s.find('|', s.find('|', s.find('|') + 1) + 1);
+    return s.substr(a + 1, s.rfind('|') - a - 1);
+}
+
+}  // namespace
+
+TEST_F(CitiesWindowTest, ListsPlacesSortedWithLabel) {
+    Geograph& w = FormOf<Geograph>();
+    EXPECT_EQ(w.Caption(), "Cities");
+    EXPECT_EQ(w.lblCitiesOnFile.Caption(), "GA_MA.LL");
+    ASSERT_EQ(w.CitiesOnFile.ListCount(), 7);
+    EXPECT_EQ(w.CitiesOnFile.List(0), "Atlanta,GA");
+    EXPECT_EQ(w.CitiesOnFile.List(6), "Twin,Town");
+}
+
+TEST_F(CitiesWindowTest, ClickFillsThePlaceBoxes) {
+    Geograph& w = FormOf<Geograph>();
+    natal.Zone.SetText("7");
+    ClickCity(w, "Atlanta,GA");  // 84W23, 33N45
+    EXPECT_EQ(Place(natal), "5|84.23W|33.45N");
+    EXPECT_EQ(follows, 1);
+    ClickCity(w, "Oslo,Norway");  // 010E45
+    EXPECT_EQ(Place(natal), "-1|10.45E|59.55N");
+    ClickCity(w, "Lower,Case");  // 84e23 is West, 33n45 North
+    EXPECT_EQ(Place(natal), "5|84.23W|33.45N");
+    ClickCity(w, "Sydney,Australia");  // 33S52
+    EXPECT_EQ(Place(natal), "-10|151.13E|33.52S");
+    // The zone's sign does not choose East or West: -5 stays with West.
+    ClickCity(w, "Faraway,West");
+    EXPECT_EQ(Place(natal), "-5|160.0W|10.0N");
+    EXPECT_EQ(natal.Name.Text(), "");
+    EXPECT_EQ(follows, 5);
+}
+
+TEST_F(CitiesWindowTest, SecondPersonTakesThePlaceAndSamePlacesKeepTheirOwnData) {
+    Geograph& w = FormOf<Geograph>();
+    secondPerson = true;
+    const std::string natalBefore = natal.State();
+    ClickCity(w, "Sydney,Australia");
+    EXPECT_EQ(Place(diurnal), "-10|151.13E|33.52S");
+    EXPECT_EQ(natal.State(), natalBefore);
+    EXPECT_EQ(follows, 0);
+    ClickCity(w, "Twin,Town", 0);
+    EXPECT_EQ(Place(diurnal), "0|1.0W|1.0N");
+    ClickCity(w, "Twin,Town", 1);
+    EXPECT_EQ(Place(diurnal), "-1|2.0E|2.0S");
+}
+
+TEST_F(CitiesWindowTest, ChangeListCancelAndChoice) {
+    const std::string other = WriteAppFile("EUROPE.LL", "Paris,France,002E20,48N51,-1\r\n\r\nLost,After,1W00,1N00,0\r\n");
+    Geograph& w = FormOf<Geograph>();
+    DialogResponder dialogs;
+    dialogs.AnswerText(std::nullopt);
+    w.cmdNewFileList.PerformClick();
+    EXPECT_EQ(w.CitiesOnFile.ListCount(), 7);
+    EXPECT_EQ(ps.settings.CurrentCitiesFile, ps.settings.AppPath + "/ga_ma.ll");
+    EXPECT_EQ(dialogs.Prompts()[0].fileRequest.patterns, std::vector<std::string>{"*.LL"});
+
+    dialogs.AnswerText(other);
+    w.cmdNewFileList.PerformClick();
+    ASSERT_EQ(w.CitiesOnFile.ListCount(), 1);  // the empty line ends the list
+    EXPECT_EQ(w.CitiesOnFile.List(0), "Paris,France");
+    EXPECT_EQ(w.lblCitiesOnFile.Caption(), "EUROPE.LL");
+    EXPECT_EQ(ps.settings.CurrentCitiesFile, other);
+}
+
+TEST_F(CitiesWindowTest, FaultyFileKeepsPlacesBeforeTheFault) {
+    WriteAppFile("ga_ma.ll", "Atlanta,GA,84W23,33N45,5\r\nOslo,Norway,010E45\r\n");
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK);
+    Geograph& w = FormOf<Geograph>();
+    EXPECT_EQ(w.CitiesOnFile.ListCount(), 1);
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_EQ(dialogs.Prompts()[0].title, "Error!");
+    EXPECT_NE(dialogs.Prompts()[0].text.find("in the Cities window and edit the incorrect data."), std::string::npos);
+}
+
+TEST_F(CitiesWindowTest, NamesAndCitiesWindowsLeadToEachOther) {
+    WriteAppFile("NAMES.FIL", "Kim Sample,03 Nov 1982,11.05,P,-1,-002.20,48.52,\r\n");
+    FormOf<Names>().Command1.PerformClick();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(FormLoaded<Names>());
+    ASSERT_TRUE(FormLoaded<Geograph>());
+    FormOf<Geograph>().Command1.PerformClick();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(FormLoaded<Geograph>());
+    EXPECT_TRUE(FormLoaded<Names>());
+    EXPECT_EQ(FormOf<Names>().NamesOnFile.ListCount(), 1);
+}
