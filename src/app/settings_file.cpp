@@ -36,13 +36,7 @@ bool MatchesKey(const std::string& line, const char* key) {
 
 std::string SettingsFilePath(const Settings& s) { return JoinPath(s.AppPath, "TANDRELL.INI"); }
 
-std::string SignedNumberText(double value) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", value);
-    std::string text(buf);
-    if (text == "-0") text = "0";
-    return text[0] == '-' ? text : " " + text;
-}
+std::string SignedNumberText(double value) { return Str(value); }
 
 void LoadSettings(Settings& s) {
     s.OutputFontSize = 10;

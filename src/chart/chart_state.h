@@ -260,4 +260,10 @@ struct ChartState {
     std::string CompositeLatText;
     std::string CompositeHouseString;
     std::string WheelHouseString;
+    // The composite report puts the composite chart in chart A's place for
+    // its cosmodynes and keeps chart A here meanwhile.
+    std::array<double, 16> CompositeLongitudes{};
+    std::array<double, 16> CompositeDeclinations{};
+    std::array<double, 14> CompositeCusps{};
+    std::string SavedHouseString;
 };

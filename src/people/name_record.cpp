@@ -6,20 +6,14 @@
 #include <cstdlib>
 
 #include "people/comma_fields.h"
+#include "platform/dates.h"
 #include "platform/numbers.h"
 #include "platform/text_file.h"
 
 namespace {
 
-const char* const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
-int MonthFromAbbrev(const std::string& text) {
-    const std::string up = UpperCaseText(text);
-    for (int m = 0; m < 12; ++m)
-        if (up == UpperCaseText(kMonths[m])) return m + 1;
-    return 0;
-}
+// The month of an exact three-letter abbreviation, any case; 0 when none.
+int MonthFromAbbrev(const std::string& text) { return text.size() == 3 ? MonthFromName(text) : 0; }
 
 bool AllDigits(const std::string& s) {
     if (s.empty()) return false;
@@ -66,16 +60,9 @@ std::string FormatNameNumber(double value, int minWholeDigits) {
     return (value < 0 && hundredths != 0 ? "-" : "") + wholeText + buf;
 }
 
-bool IsValidDate(int day, int month, int year) {
-    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
-}
-
 std::string FormatRecordDate(int day, int month, int year) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d %s %04d", day, kMonths[(month - 1) % 12], year);
+    std::snprintf(buf, sizeof buf, "%02d %s %04d", day, MonthAbbrev((month - 1) % 12 + 1).c_str(), year);
     return buf;
 }
 
@@ -102,7 +89,7 @@ std::optional<RecordDate> ParseRecordDate(const std::string& text) {
         d.Day = std::atoi(parts[0].c_str());
         d.Year = std::atoi(parts[2].c_str());
     }
-    if (!IsValidDate(d.Day, d.Month, d.Year)) return std::nullopt;
+    if (!IsValidDate(d.Year, d.Month, d.Day)) return std::nullopt;
     return d;
 }
 

@@ -35,7 +35,6 @@ struct RecordDate {
 // Reads "dd mmm yyyy" (or the year-first form "yyyy mmm dd"); nullopt when
 // the text is not a valid date.
 std::optional<RecordDate> ParseRecordDate(const std::string& text);
-bool IsValidDate(int day, int month, int year);
 
 // The input-window values a record gives (names list click).
 struct NameRecordValues {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "people/names_file.h"
+#include "platform/dates.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
 #include "program_state.h"
@@ -87,7 +88,7 @@ std::optional<NameRecord> BuildNameRecord(const NameSaveFields& f) {
                latMin = WholeInRange(f.LatMin, 0, 59);
     const auto zone = StrictNumber(f.Zone);
     if (!day || !month || !year || !hour || !minute || !longDeg || !longMin || !latDeg || !latMin || !zone ||
-        *zone > 12 || *zone < -13 || !IsValidDate(*day, *month, *year)) {
+        *zone > 12 || *zone < -13 || !IsValidDate(*year, *month, *day)) {
         MsgBox("Error in natal input data section. Please correct.", MsgButtons::OK, "Warning!",
                MsgIcon::Information);
         return std::nullopt;

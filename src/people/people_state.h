@@ -30,4 +30,12 @@ struct PeopleState {
     float AtlasZone = 0.0f;          // leading number of line 5 of TSRTEMP.TXT
     int AtlasDataFlag = 0;           // set to 1 by the caller; 0 when a look-up ends without data
     int AtlasAnswer = 0;             // 6 Yes, 7 No; unchanged when no data was obtained
+
+    // --- input window controls the reports read (the windows keep them in step)
+    // The diurnal window's "2nd Person" check box: 1 when ticked; its caption
+    // is person B's label in report headings.
+    int SecondPersonChecked = 0;
+    std::string SecondPersonCaption = "2nd Person";
+    // The text of the natal window's name box.
+    std::string NatalNameText;
 };

@@ -161,3 +161,25 @@ TEST(ChartDriver, AroundClockModeStopsAfterBothCharts) {
     EXPECT_NE(ps.chart.SecondLongitudes[1], 0);
     EXPECT_EQ(ps.chart.RelLongitudesA[1], 0);
 }
+
+TEST(ChartDriver, RulersFollowTheSignOnEachCusp) {
+    ProgramState ps;
+    ChartState& cs = ps.chart;
+    // Tenth-house-first slots: slot 4 is the first house, slot 10 the seventh.
+    for (int i = 1; i <= 12; ++i) cs.NatalCusps[i] = cs.SecondCusps[i] = 15.0 + 30.0 * (i - 1);
+    cs.NatalCusps[4] = 300.0;   // 0 Aquarius: Saturn
+    cs.NatalCusps[10] = 359.99;  // late Pisces: Jupiter
+    cs.SecondCusps[4] = 125.0;  // Leo: Sun
+    cs.NatalLongitudes[14] = 100.0;
+    cs.NatalLongitudes[2] = 200.0;
+    ComputeRelationshipData(ps);
+    EXPECT_EQ(cs.HouseRulerA[1], 7);
+    EXPECT_EQ(cs.Ruler1A, 7);
+    EXPECT_EQ(cs.HouseRulerA[7], 6);
+    EXPECT_EQ(cs.Ruler7A, 6);
+    EXPECT_EQ(cs.Ruler1B, 1);
+    // Slot 1 (the tenth house) at 15 Aries: Mars rules the tenth.
+    EXPECT_EQ(cs.HouseRulerB[10], 5);
+    EXPECT_EQ(cs.RelLongitudesA[0], 100.0);
+    EXPECT_EQ(cs.RelLongitudesA[3], 200.0);
+}

@@ -1,0 +1,143 @@
+#include "reports/report_menu.h"
+
+#include <string>
+
+#include "app/output_buffer.h"
+#include "program_state.h"
+#include "reports/aspect_grids.h"
+#include "reports/aspect_listings.h"
+#include "reports/chart_headers.h"
+#include "reports/church_of_light.h"
+#include "reports/composite_listings.h"
+#include "reports/position_listings.h"
+
+namespace {
+
+bool SecondPersonSet(const ProgramState& ps) { return ps.people.SecondPersonChecked == 1; }
+
+void CopyIntoWorkChart(ChartState& cs, const std::array<double, 16>& longitudes,
+                       const std::array<double, 16>& declinations) {
+    for (int i = 1; i <= 15; ++i) {
+        cs.WorkLongitudes[i] = longitudes[i];
+        cs.WorkDeclinations[i] = declinations[i];
+    }
+}
+
+void Line(ProgramState& ps, const std::string& text) {
+    ps.output.CurrentLine = text;
+    AppendLine(ps);
+}
+
+}  // namespace
+
+void DataNatalData(ProgramState& ps) {
+    StartReportWithHeader(ps);
+    PrintNatalData(ps);
+    ShowOutput(ps);
+}
+
+void DataNatalAspects(ProgramState& ps) {
+    CopyIntoWorkChart(ps.chart, ps.chart.NatalLongitudes, ps.chart.NatalDeclinations);
+    StartReportWithHeader(ps);
+    PrintNatalAspects(ps);
+    ShowOutput(ps);
+}
+
+void CoLAspects(ProgramState& ps) {
+    StartReportWithHeader(ps);
+    ChurchOfLightAspects(ps);
+    ShowOutput(ps);
+}
+
+void DataTransitData(ProgramState& ps) {
+    StartReport(ps);
+    PrintTransitData(ps);
+    ShowOutput(ps);
+    ps.chart.ChartKind = 0;
+}
+
+void DataTransitsAspectstoNatal(ProgramState& ps) {
+    if (SecondPersonSet(ps)) {
+        StartReportWithBothHeaders(ps);
+        PrintAspectGrid(ps);
+        PrintParallelGrid(ps);
+        PrintMagneticHarmony(ps);
+    } else {
+        StartReportWithHeader2(ps);
+        PrintTransitToNatalAspects(ps);
+    }
+    ShowOutput(ps);
+}
+
+void DataTransitAspectsToTransits(ProgramState& ps) {
+    CopyIntoWorkChart(ps.chart, ps.chart.SecondLongitudes, ps.chart.SecondDeclinations);
+    if (SecondPersonSet(ps)) {
+        StartReport(ps);
+        AppendBlankLine(ps);
+        Line(ps, "  " + ps.people.SecondPersonCaption);
+        PrintDiurnalHeader(ps);
+        AppendBlankLine(ps);
+        PrintNatalAspects(ps);
+    } else {
+        StartReportWithHeader2(ps);
+        PrintTransitToTransitAspects(ps);
+    }
+    ShowOutput(ps);
+}
+
+void DataComposite(ProgramState& ps) {
+    ChartState& cs = ps.chart;
+    StartReport(ps);
+    CompositePlanetListing(ps);
+    PrintCompositeAspects(ps);
+    AppendBlankLine(ps);
+    AppendBlankLine(ps);
+    Line(ps, std::string(21, ' ') + "COMPOSITE COSMODYNES");
+
+    // The composite chart stands in chart A's place while its cosmodyne
+    // totals are computed; chart A is kept in the composite arrays.
+    for (int h = 1; h <= 12; ++h) {
+        cs.CompositeCusps[h] = cs.NatalCusps[h];
+        cs.NatalCusps[h] = cs.WorkCusps[h];
+    }
+    cs.SavedHouseString = cs.HouseStringA;
+    for (int b = 1; b <= 15; ++b) {
+        cs.CompositeLongitudes[b] = cs.NatalLongitudes[b];
+        cs.CompositeDeclinations[b] = cs.NatalDeclinations[b];
+        cs.NatalLongitudes[b] = cs.WorkLongitudes[b];
+        cs.NatalDeclinations[b] = cs.WorkDeclinations[b];
+    }
+    cs.HouseStringA = cs.CompositeHouseString;
+
+    // The composite cosmodyne totals are appended here once the cosmodyne
+    // engine is part of the program.
+
+    for (int h = 1; h <= 12; ++h) cs.NatalCusps[h] = cs.CompositeCusps[h];
+    cs.HouseStringA = cs.SavedHouseString;
+    for (int b = 1; b <= 15; ++b) {
+        cs.NatalLongitudes[b] = cs.CompositeLongitudes[b];
+        cs.NatalDeclinations[b] = cs.CompositeDeclinations[b];
+    }
+    ShowOutput(ps);
+}
+
+void DataCompositeDC(ProgramState& ps) {
+    CompositePlanetListing(ps);
+    ShowOutput(ps);
+}
+
+void DataVZ_DC(ProgramState& ps) {
+    VenusZodiacPlanetListing(ps);
+    ShowOutput(ps);
+}
+
+void DataInterchartAspects(ProgramState& ps) {
+    StartReport(ps);
+    if (SecondPersonSet(ps)) {
+        AppendBlankLine(ps);
+        AppendBlankLine(ps);
+        Line(ps, "  Points of Astrological Interest");
+        Line(ps, "  -------------------------------");
+    }
+    ShowOutput(ps);
+}

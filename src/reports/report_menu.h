@@ -1,0 +1,55 @@
+#pragma once
+// The Data-menu reports built from the text listings: one function per main
+// menu item, each the whole body of that item's handler (start the page,
+// list, show the page). The main window wires its menu items to these.
+//
+//   menu item                          function
+//   mnuDataNatalData                   DataNatalData
+//   mnuDataNatalAspects                DataNatalAspects
+//   mnuCoLAspects                      CoLAspects
+//   mnuDataTransitData                 DataTransitData
+//   mnuDataTransitsAspectstoNatal      DataTransitsAspectstoNatal
+//   mnuDataTransitAspectsToTransits    DataTransitAspectsToTransits
+//   mnuDataComposite                   DataComposite
+//   mnuDataCompositeDC                 DataCompositeDC
+//   mnuDataVZ_DC                       DataVZ_DC
+//   mnuDataInterchartAspects           DataInterchartAspects
+//
+// The reports read the chart arrays of the last chart run; the chart headers
+// must be installed once at start with InstallChartHeaders.
+//
+// Parts of some pages come from other subsystems and are not listed here
+// yet: the composite page's cosmodyne totals, the dual cosmodynes of the
+// composite and Venus-zodiac items, and the interchart aspect score and pair
+// compatibility lines. Those pages carry everything else.
+struct ProgramState;
+
+// Registers the chart headers with the output buffer, so that
+// StartReportWithHeader and its two companions print them.
+void InstallChartHeaders();
+
+// Data, Natal, Data: chart A's positions, cusps and angles.
+void DataNatalData(ProgramState& ps);
+// Data, Natal, Aspects: chart A's aspect grid and its list of aspects.
+void DataNatalAspects(ProgramState& ps);
+// Data, Natal, Church of Light Aspects.
+void CoLAspects(ProgramState& ps);
+// Data, Transits, Data: chart B's positions; ChartKind is 0 afterwards.
+void DataTransitData(ProgramState& ps);
+// Data, Transits, Aspects to Natal: with a second person the A x B aspect
+// grid, parallel grid and magnetic harmony; otherwise the transit aspects to
+// the natal planets.
+void DataTransitsAspectstoNatal(ProgramState& ps);
+// Data, Transits, Aspects to Transits: with a second person that person's own
+// aspect grid; otherwise the transit aspects among themselves.
+void DataTransitAspectsToTransits(ProgramState& ps);
+// Data, Composite: the composite listing and its aspect grid. Leaves the
+// natal chart arrays as they were.
+void DataComposite(ProgramState& ps);
+// Data, Composite - Dual Cosmodynes: the composite listing page.
+void DataCompositeDC(ProgramState& ps);
+// Data, Venus Zodiac - Dual Cosmodynes: the Venus-zodiac listing page.
+void DataVZ_DC(ProgramState& ps);
+// Data, Interchart Aspects: with a second person the points of astrological
+// interest heading.
+void DataInterchartAspects(ProgramState& ps);
