@@ -13,6 +13,10 @@ struct Settings {
     // Orbs 1..17 of the current orb file (slot 0 unused).
     std::array<float, 18> OrbValues{};
     std::string CurrentOrbFile;
+    // The file the file chooser returned; "" when it was cancelled.
+    std::string ChosenFile;
+    // 1 once the start-up notice's OK has been pressed.
+    int TitleAcknowledged = 0;
 
     // Regional date order (0 m-d-y, 1 d-m-y, 2 y-m-d) and clock (0 12-hour, 1 24-hour).
     int DateOrder = 0;
