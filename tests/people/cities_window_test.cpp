@@ -31,7 +31,6 @@ class CitiesWindowTest : public PeopleWindowTest {
 protected:
     void SetUp() override {
         PeopleWindowTest::SetUp();
-        WriteAppFile("GA_MA.LL", kCities);
         ps.settings.CurrentCitiesFile = ps.settings.AppPath + "/ga_ma.ll";
         WriteAppFile("ga_ma.ll", kCities);
     }
@@ -91,14 +90,14 @@ TEST_F(CitiesWindowTest, SecondPersonTakesThePlaceAndSamePlacesKeepTheirOwnData)
 TEST_F(CitiesWindowTest, ChangeListCancelAndChoice) {
     const std::string other = WriteAppFile("EUROPE.LL", "Paris,France,002E20,48N51,-1\r\n\r\nLost,After,1W00,1N00,0\r\n");
     Geograph& w = FormOf<Geograph>();
-    DialogResponder dialogs;
-    dialogs.AnswerText(std::nullopt);
+    AnswerChooser(std::nullopt, false);
     w.cmdNewFileList.PerformClick();
     EXPECT_EQ(w.CitiesOnFile.ListCount(), 7);
     EXPECT_EQ(ps.settings.CurrentCitiesFile, ps.settings.AppPath + "/ga_ma.ll");
-    EXPECT_EQ(dialogs.Prompts()[0].fileRequest.patterns, std::vector<std::string>{"*.LL"});
+    EXPECT_EQ(seenPattern, "*.LL");
+    EXPECT_EQ(seenPreselected, "ga_ma.ll");
 
-    dialogs.AnswerText(other);
+    AnswerChooser("EUROPE.LL");
     w.cmdNewFileList.PerformClick();
     ASSERT_EQ(w.CitiesOnFile.ListCount(), 1);  // the empty line ends the list
     EXPECT_EQ(w.CitiesOnFile.List(0), "Paris,France");

@@ -186,15 +186,13 @@ TEST_F(NamesWindowTest, ChangeListEmptiesAndReloads) {
         WriteAppFile("OTHER.FIL", "Zed Other,01 Jan 2000,1.00,A,0,000.10,51.30,\r\nAmy Other,02 Feb 2001,2.00,P,0,"
                                   "000.10,51.30,\r\n");
     Names& w = FormOf<Names>();
-    DialogResponder dialogs;
-    dialogs.AnswerText(std::nullopt);  // cancel: nothing changes
+    AnswerChooser(std::nullopt, false);  // cancel: nothing changes
     w.cmdNewFileList.PerformClick();
     EXPECT_EQ(w.NamesOnFile.ListCount(), 5);
-    ASSERT_EQ(dialogs.Prompts().size(), 1u);
-    EXPECT_EQ(dialogs.Prompts()[0].fileRequest.patterns, std::vector<std::string>{"*.FIL"});
-    EXPECT_EQ(dialogs.Prompts()[0].fileRequest.fileName, "NAMES.FIL");
+    EXPECT_EQ(seenPattern, "*.FIL");
+    EXPECT_EQ(seenPreselected, "NAMES.FIL");
 
-    dialogs.AnswerText(other);
+    AnswerChooser("OTHER.FIL");
     w.cmdNewFileList.PerformClick();
     ASSERT_EQ(w.NamesOnFile.ListCount(), 2);
     EXPECT_EQ(w.NamesOnFile.List(0), "Amy Other");
@@ -203,12 +201,11 @@ TEST_F(NamesWindowTest, ChangeListEmptiesAndReloads) {
     EXPECT_EQ(ps.people.NamesName.size(), 3u);
     EXPECT_EQ(ps.people.LockedIndex, 0);
 
-    // A file that cannot be read keeps the current one.
-    dialogs.AnswerText(ps.settings.AppPath + "/MISSING.FIL").Answer(MsgResult::OK);
+    // Select on the preselected current file reads it again, not twice over.
+    AnswerChooser(std::nullopt);
     w.cmdNewFileList.PerformClick();
+    EXPECT_EQ(seenPreselected, "OTHER.FIL");
     EXPECT_EQ(w.NamesOnFile.ListCount(), 2);
-    EXPECT_EQ(ps.settings.CurrentNamesFile, other);
-    EXPECT_EQ(dialogs.Prompts().back().title, "File Not Found");
 }
 
 TEST_F(NamesWindowTest, LockListReturnsToKeptPosition) {
@@ -247,8 +244,7 @@ TEST_F(NamesWindowTest, LockListReturnsToKeptPosition) {
     EXPECT_EQ(ps.people.LockedIndex, 19);
 
     // After "Save to disk" the list does not return.
-    DialogResponder dialogs;
-    dialogs.AnswerText(ps.settings.AppPath + "/NAMES.FIL");
+    AnswerChooser("NAMES.FIL");
     NameSaveFields f;
     f.Name = "New Person";
     f.Day = "5";

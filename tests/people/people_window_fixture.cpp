@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTimer>
 #include <cmath>
 #include <cstdio>
 
+#include "app/ui/file_chooser_window.h"
 #include "app/ui/ui_state.h"
 #include "people/ui/cities_editor_window.h"
 #include "people/ui/cities_window.h"
@@ -91,12 +93,26 @@ void PeopleWindowTest::TearDown() {
 }
 
 void PeopleWindowTest::UnloadPeopleWindows() {
+    UnloadForm<SelectFIle>();
     UnloadForm<NameEdit>();
     UnloadForm<LongLat>();
     UnloadForm<TimeZone>();
     UnloadForm<Geograph>();
     UnloadForm<Names>();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void PeopleWindowTest::AnswerChooser(std::optional<std::string> fileName, bool select) {
+    QTimer::singleShot(0, [this, fileName, select] {
+        SelectFIle& chooser = FormOf<SelectFIle>();
+        seenPattern = chooser.filList.Pattern();
+        seenPreselected = chooser.filList.FileName();
+        if (fileName) chooser.filList.SetFileName(*fileName);
+        if (select)
+            chooser.cmdSelect.PerformClick();
+        else
+            chooser.cmdCancel.PerformClick();
+    });
 }
 
 std::string PeopleWindowTest::WriteAppFile(const std::string& name, const std::string& bytes) {

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,12 @@ protected:
 
     // Writes a file into the program folder and gives its path.
     std::string WriteAppFile(const std::string& name, const std::string& bytes);
+    // Answers the next file chooser: selects the file of that name in the
+    // program folder (none: Select with nothing new highlighted) or cancels.
+    // seenPattern receives the chooser's pattern.
+    void AnswerChooser(std::optional<std::string> fileName, bool select = true);
+    std::string seenPattern;
+    std::string seenPreselected;
     // Unloads every window of the people lists and lets Qt delete them.
     static void UnloadPeopleWindows();
 

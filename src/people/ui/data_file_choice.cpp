@@ -1,22 +1,45 @@
 #include "people/ui/data_file_choice.h"
 
-#include "platform/dialogs.h"
+#include "app/ui/file_chooser_window.h"
+#include "people/name_record.h"
+#include "people/ui/cities_window.h"
+#include "people/ui/names_window.h"
+#include "platform/ui/form_registry.h"
 #include "program_state.h"
 
 namespace {
 
-std::string FileNamePart(const std::string& path) {
-    const size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+// A choice in the chooser empties both lists, so each is read afresh from
+// the chosen file.
+void EmptyPeopleLists() {
+    if (FormLoaded<Names>()) FormOf<Names>().NamesOnFile.Clear();
+    if (FormLoaded<Geograph>()) FormOf<Geograph>().CitiesOnFile.Clear();
 }
 
-std::string SelectDataFile(const ProgramState& ps, const std::string& pattern, const std::string& current) {
-    FileChooserRequest request;
-    request.title = "Select a File";
-    request.folder = ps.settings.AppPath;
-    request.fileName = FileNamePart(current);
-    request.patterns = {pattern};
-    return ChooseFile(request).value_or("");
+std::string SelectDataFile(ProgramState& ps, const std::string& pattern, const std::string& current) {
+    SelectFIle& chooser = FormOf<SelectFIle>();
+    chooser.filList.SetPattern(pattern);
+    ps.settings.ChosenFile = current;
+    // The current file is preselected when it lies in the folder the chooser
+    // opens on; otherwise the first file is.
+    if (chooser.filList.ListCount() > 0) {
+        int row = 0;
+        const std::string end = UpperCaseText(current);
+        for (int i = 0; i < chooser.filList.ListCount(); ++i) {
+            const std::string name = UpperCaseText(chooser.filList.List(i));
+            const size_t at = end.size() - name.size();
+            if (end.size() >= name.size() && end.compare(at, name.size(), name) == 0 &&
+                (at == 0 || end[at - 1] == '/' || end[at - 1] == '\\')) {
+                row = i;
+                break;
+            }
+        }
+        chooser.filList.SetListIndex(row);
+    }
+    SetFileChosenHook(EmptyPeopleLists);
+    chooser.Show(true);
+    SetFileChosenHook(nullptr);
+    return ps.settings.ChosenFile;
 }
 
 }  // namespace
