@@ -38,4 +38,8 @@ struct PeopleState {
     std::string SecondPersonCaption = "2nd Person";
     // The text of the natal window's name box.
     std::string NatalNameText;
+
+    // --- relationship chart input
+    // Person B's name as the names list or a run over it last took it.
+    std::string RunPersonName;
 };

@@ -1,0 +1,118 @@
+#include "people/ui/compute_charts.h"
+
+#include <QApplication>
+#include <QCursor>
+
+#include "app/output_buffer.h"
+#include "chart/chart_driver.h"
+#include "people/input_checks.h"
+#include "people/second_set_values.h"
+#include "people/ui/input_diurnal_window.h"
+#include "people/ui/input_natal_window.h"
+#include "people/ui/input_window_data.h"
+#include "people/ui/input_window_hooks.h"
+#include "platform/dates.h"
+#include "platform/ui/form_registry.h"
+#include "program_state.h"
+
+namespace {
+
+void SetHourglass() {
+    if (QApplication::overrideCursor()) QApplication::changeOverrideCursor(QCursor(Qt::WaitCursor));
+    else QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+void SetDefaultPointer() {
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+}
+
+std::array<bool, 8> HouseChecks() {
+    if (InputHooks().HouseChecks) return InputHooks().HouseChecks();
+    return {};
+}
+
+// The program state the reports read from the two windows' controls.
+void KeepWindowStateInStep(ProgramState& ps, const InputD& natal, const InputD1& second) {
+    ps.people.NatalNameText = natal.txtName.Text();
+    ps.people.SecondPersonChecked = second.chk2ndPerson.Value();
+    ps.people.SecondPersonCaption = second.chk2ndPerson.Caption();
+    ps.chart.UseChiron = second.chkChiron.Value() == 1;
+}
+
+}  // namespace
+
+void HideInputAndListWindows() {
+    if (FormLoaded<InputD>()) FormOf<InputD>().Hide();
+    if (FormLoaded<InputD1>()) FormOf<InputD1>().Hide();
+    CallHook(InputHooks().HideNames);
+    CallHook(InputHooks().HideCities);
+    CallHook(InputHooks().HideParams);
+}
+
+void ShowInputAndListWindows() {
+    FormOf<InputD>().Show();
+    FormOf<InputD1>().Show();
+    CallHook(InputHooks().ShowParams);
+    CallHook(InputHooks().ShowNames);
+}
+
+void ComputeCharts(ProgramState& ps) {
+    ChartState& cs = ps.chart;
+    InputD& natal = FormOf<InputD>();
+    InputD1& second = FormOf<InputD1>();
+    KeepWindowStateInStep(ps, natal, second);
+
+    cs.AnglesSetting = second.Option1.Value() ? 0 : second.Option2.Value() ? 1 : 2;
+
+    const std::array<bool, 8> houses = HouseChecks();
+    if (!RunInputChecks(ps, natal.Fields(), second.Fields(), houses[6] || houses[7])) return;
+
+    SetHourglass();
+    HideInputAndListWindows();
+    ps.wheels.WheelHeader1.assign(8, "");
+    ps.wheels.WheelHeader2.assign(8, "");
+    ps.wheels.WheelSwitched = 0;
+    cs.ChartName = natal.txtName.Text();
+    cs.HouseSystemCode = HouseCodeFromChecks(houses);
+    ReadNatalInput(ps);
+    ReadDiurnalInput(ps);
+    ComputeChartsCore(ps);
+
+    if (cs.AroundClockMode == 1) {
+        CallHook(InputHooks().ShowChartMenus);
+        SetDefaultPointer();
+        return;
+    }
+
+    if (cs.QuietMode == 0) SetDefaultPointer();
+    CallHook(InputHooks().ShowChartMenus);
+    second.chkRelationship.SetValue(0);
+    if (cs.QuietMode == 0) {
+        if (second.chk2ndPerson.Value() != 1) StartReportWithHeader(ps);
+        else StartReportWithBothHeaders(ps);
+        ShowOutput(ps);
+    }
+    if (ps.settings.OptionValues[211] != 0) ClearOutputBuffer(ps.output);
+}
+
+void InputMenuShowWindows(ProgramState& ps) {
+    ShowInputAndListWindows();
+    InputD& natal = FormOf<InputD>();
+    if (natal.txtName.Text() != "Now") return;
+    const MomentFill now = MomentAtDefaultPlace(ps.settings, Now());
+    natal.txtMonth.SetText(now.Month);
+    natal.txtDay.SetText(now.Day);
+    natal.txtYear.SetText(now.Year);
+    natal.txtBirthHour.SetText(now.Hour);
+    natal.txtBirthMinute.SetText(now.Minute);
+    natal.optAM.SetValue(true);
+    if (now.PM) natal.optPM.SetValue(true);
+}
+
+void RecomputeCharts(ProgramState& ps) {
+    HideInputAndListWindows();
+    CallHook(InputHooks().UnloadTimeZonePicker);
+    CallHook(InputHooks().UnloadTip);
+    EmptyOutput(ps.output);
+    ComputeCharts(ps);
+}
