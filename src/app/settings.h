@@ -72,5 +72,11 @@ struct Settings {
     double WheelWindowHeight = 9204;
     double ScreenFactor = 1.2;
 
+    // --- main window
+    // The main window's font as noted at start, given back at exit.
+    std::string MainFontName;
+    double MainFontSize = 0;
+    std::string NewLine = "\r\n";
+
     // --- further settings
 };

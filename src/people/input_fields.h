@@ -24,6 +24,4 @@ bool StrictNumber(std::string_view text, double& value);
 // The strict value, 0 when the text is not a number as a whole.
 double StrictValue(std::string_view text);
 
-// A value as the input boxes show it: plain decimal text, no leading blank,
-// a fraction only when the value has one ("5", "-1", "5.5").
-std::string PlainNumberText(double value);
+// PlainNumberText (a value as the input boxes show it) is in city_record.h.

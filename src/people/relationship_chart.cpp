@@ -6,6 +6,7 @@
 #include "chart/angle_helpers.h"
 #include "chart/chart_state.h"
 #include "chart/time_scale.h"
+#include "people/city_record.h"
 #include "people/input_fields.h"
 #include "platform/numbers.h"
 

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "app/settings.h"
+#include "people/city_record.h"
 #include "people/input_fields.h"
 
 bool AfterNoon(const DateTime& now, int timeFormat) {

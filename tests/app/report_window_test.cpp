@@ -237,3 +237,21 @@ TEST_F(ReportWindow, HelpListsItsTopicAsAPage) {
     EXPECT_GT(ps.output.PageLineCount, 1);
     EXPECT_EQ(FormOf<OutputD1>().RichText1.Text(), testsupport::ReadBytes(PageFilePath(ps)));
 }
+
+TEST_F(ReportWindow, PrintedPagesHoldOption30LinesAndNeverRunOffThePaper) {
+    const std::vector<std::string> lines = Lines(120);
+    ps.settings.OptionValues[30] = 50;
+    responder.Answer(MsgResult::OK).Answer(MsgResult::OK);
+    ASSERT_TRUE(PrintReportLines(ps, lines, 12));
+    auto pdfs = PdfFiles(AppFile("REPORTS"));
+    ASSERT_EQ(pdfs.size(), 1u);
+    EXPECT_EQ(PdfPageCount(testsupport::ReadBytes(pdfs[0])), 3);  // 50, 50 and 20
+    QFile::remove(QString::fromStdString(pdfs[0]));
+
+    // More lines a page than the paper holds: the rest go on the next page.
+    ps.settings.OptionValues[30] = 200;
+    ASSERT_TRUE(PrintReportLines(ps, lines, 12));
+    pdfs = PdfFiles(AppFile("REPORTS"));
+    ASSERT_EQ(pdfs.size(), 1u);
+    EXPECT_GE(PdfPageCount(testsupport::ReadBytes(pdfs[0])), 2);
+}

@@ -15,7 +15,7 @@ Options::Options()
       btnQuit(Container(), "Quit"),
       btnSave(Container(), "Save"),
       txtContent(Container(), true) {
-    Move(1800, 900, 8400, 7200);
+    Move(1200, 900, 9600, 7200);
     UseWindowFace(*this);
     txtContent.SetFont("Courier New", 10);
     txtContent.PlainTextEdit()->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -9,6 +9,7 @@
 #include "app/ui/report_printing.h"
 #include "app/ui/ui_state.h"
 #include "app/ui/wait_cursor.h"
+#include "platform/dialogs.h"
 #include "platform/text_file.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
@@ -53,19 +54,20 @@ void PrntFile::Form_Load() {
 
 void PrntFile::btnPrint_Click() {
     ProgramState& ps = UiState();
+    const std::string path = PrintFilePath(ps.settings);
     {
         WaitCursor wait;
         const double size = ps.output.PrintWideLines == 0 ? 12 : 10;
-        if (!SavePrintEditorText(ps.settings, RichtxtContent.Text())) {
-            ReportFileNotFound(PrintFilePath(ps.settings));
-            return;
-        }
-        const auto lines = ReadTextLines(PrintFilePath(ps.settings));
+        // The user's edits go to the print file first; it is then printed.
+        const auto lines = SavePrintEditorText(ps.settings, RichtxtContent.Text()) ? ReadTextLines(path)
+                                                                                     : std::nullopt;
         if (!lines) {
-            ReportFileNotFound(PrintFilePath(ps.settings));
+            MsgBox("The print file " + path + " could not be written. Nothing was printed.", MsgButtons::OK,
+                   "Warning!", MsgIcon::Exclamation);
             return;
         }
-        PrintReportLines(ps, *lines, size);
+        // A job that could not be started keeps the editor and its text open.
+        if (!PrintReportLines(ps, *lines, size)) return;
     }
     Unload();
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "people/atlas_link.h"
+#include "people/city_record.h"
 #include "people/input_fields.h"
 #include "people/ui/label_frames.h"
 #include "platform/dialogs.h"

@@ -1,0 +1,131 @@
+// The main menu: the bar's order and start state, help topics listed on a
+// new page, the house items' check marks, the Options item and a Data item.
+#include <QAction>
+#include <QFile>
+#include <QMenuBar>
+
+#include "app/output_buffer.h"
+#include "app/ui/options_editor_window.h"
+#include "main_window_fixture.h"
+#include "platform/dates.h"
+#include "platform/text_file.h"
+#include "platform/ui/form_registry.h"
+
+namespace {
+
+std::vector<std::string> PageLines(const OutputState& out) {
+    return std::vector<std::string>(out.OutputPage.begin(), out.OutputPage.begin() + out.PageLineCount);
+}
+
+TEST_F(MainWindowTest, MenuBarHoldsSevenMenusWithInputDataAndWheelsHidden) {
+    SetOption(40, "0");
+    TANDRELL& w = Start();
+    std::vector<std::string> captions, shown;
+    for (QAction* a : w.menuBar()->actions()) {
+        captions.push_back(a->text().toStdString());
+        if (a->isVisible()) shown.push_back(a->text().toStdString());
+    }
+    EXPECT_EQ(captions, (std::vector<std::string>{"&File", "&Input", "Hou&ses", "&Data", "&Wheels", "&Options",
+                                                  "&Help"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"&File", "Hou&ses", "&Options", "&Help"}));
+
+    // A sample of the shortcut keys of each kind.
+    EXPECT_EQ(w.mnuHouseMorinus.Shortcut(), "Shift+F9");
+    EXPECT_EQ(w.mnuDataNatalAspects.Shortcut(), "F3");
+    EXPECT_EQ(w.mnuDataCosmodynes.Shortcut(), "Ctrl+D");
+    EXPECT_EQ(w.mnuDataAnalysis.Shortcut(), "Ctrl+F7");
+    EXPECT_EQ(w.mnuWheelsDualNatTranMagi.Shortcut(), "Ctrl+F11");
+    EXPECT_EQ(w.mnuMainMenuHelp.Shortcut(), "F1");
+    EXPECT_EQ(w.mnuHelpPrntfile.Caption(), "&File To Print  Window");
+    // Reports that no menu state offers stay hidden and disabled.
+    EXPECT_FALSE(w.mnuDataMagiCouple.Visible());
+    EXPECT_FALSE(w.mnuDataMagiCouple.Enabled());
+}
+
+TEST_F(MainWindowTest, EveryHelpItemListsItsTopicOnANewPage) {
+    SetOption(40, "0");
+    TANDRELL& w = Start();
+    for (const MainMenu::HelpTopic& topic : w.HelpTopics()) {
+        ps->output.CurrentLine = "earlier report line";
+        AppendLine(*ps);
+        topic.item->PerformClick();
+        EXPECT_EQ(ps->output.HelpFileName, topic.file);
+        const auto lines = ReadTextLines(JoinPath(folder, std::string(topic.file).substr(1)));
+        ASSERT_TRUE(lines.has_value()) << topic.file;
+        std::vector<std::string> expected = *lines;
+        expected.push_back("");  // the blank line after the topic
+        expected.push_back("");  // and the one the page gets when shown
+        EXPECT_EQ(PageLines(ps->output), expected) << topic.file;
+    }
+    // The page went to the page file and the report window.
+    EXPECT_TRUE(FileExists(JoinPath(folder, "REPORTS/LASTPAGE.TXT")));
+
+    // A missing topic: a message and no page.
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(JoinPath(folder, "PHILO.HLP"))));
+    const int lines = ps->output.PageLineCount;
+    responder->Answer(MsgResult::OK);
+    w.mnuPhilosophyHelp.PerformClick();
+    ASSERT_EQ(responder->Prompts().size(), 1u);
+    EXPECT_EQ(responder->Prompts()[0].title, "File Not Found");
+    EXPECT_EQ(ps->output.PageLineCount, lines);
+}
+
+TEST_F(MainWindowTest, HouseItemsMoveTheCheckMarkAndSetTheHouseCode) {
+    SetOption(40, "0");
+    TANDRELL& w = Start();
+    struct Case {
+        MenuItem TANDRELL::*item;
+        const char* code;
+    };
+    const Case cases[] = {{&TANDRELL::mnuHouseKoch, "K"},     {&TANDRELL::mnuHouseEqualAsc, "EA"},
+                          {&TANDRELL::mnuHouseEqualMC, "EM"}, {&TANDRELL::mnuHouseMorinus, "I"},
+                          {&TANDRELL::mnuHouseMorinus, "I"},  {&TANDRELL::mnuHousePlacidus, "P"}};
+    for (const Case& c : cases) {
+        // Every choice, also of the item already checked, starts the run afresh.
+        ps->output.CurrentLine = "old chart";
+        AppendLine(*ps);
+        (w.*c.item).PerformClick();
+        for (MenuItem* item : w.HouseItems()) {
+            if (!item) continue;
+            EXPECT_EQ(item->Checked(), item == &(w.*c.item)) << item->Caption();
+        }
+        EXPECT_EQ(ps->chart.HouseSystemCode, c.code);
+        EXPECT_EQ(ps->output.OutputLineCount, 0);
+        EXPECT_EQ(ps->output.PageLineCount, 0);
+    }
+}
+
+TEST_F(MainWindowTest, OptionsItemOpensTheEditorOnlyWhenTheFileCanBeRead) {
+    SetOption(40, "0");
+    TANDRELL& w = Start();
+    w.mnuOptions.PerformClick();
+    EXPECT_TRUE(FormLoaded<Options>());
+    UnloadForm<Options>();
+
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(JoinPath(folder, "OPTIONS.OPT"))));
+    responder->Answer(MsgResult::OK);
+    w.mnuOptions.PerformClick();
+    ASSERT_EQ(responder->Prompts().size(), 1u);
+    EXPECT_EQ(responder->Prompts()[0].text, "File Not Found");
+    EXPECT_EQ(responder->Prompts()[0].title, "Warning!");
+    EXPECT_EQ(responder->Prompts()[0].icon, MsgIcon::Information);
+    EXPECT_FALSE(FormLoaded<Options>());
+}
+
+TEST_F(MainWindowTest, DataItemRunsItsListing) {
+    SetOption(40, "0");
+    TANDRELL& w = Start();
+    ps->people.SecondPersonChecked = 1;
+    w.mnuDataInterchartAspects.PerformClick();
+    const std::vector<std::string> page = PageLines(ps->output);
+    EXPECT_NE(std::find(page.begin(), page.end(), "  Points of Astrological Interest"), page.end());
+}
+
+}  // namespace
+
+TEST(MainWindowInput, PresentMomentSelectsPMFromTheClock) {
+    EXPECT_TRUE(PresentMomentIsPM(DateTime{2026, 3, 5, 15, 20, 0}, 1));
+    EXPECT_FALSE(PresentMomentIsPM(DateTime{2026, 3, 5, 11, 59, 59}, 1));
+    EXPECT_TRUE(PresentMomentIsPM(DateTime{2026, 3, 5, 12, 0, 0}, 0));
+    EXPECT_FALSE(PresentMomentIsPM(DateTime{2026, 3, 5, 0, 30, 0}, 0));
+}

@@ -1,0 +1,191 @@
+// The chart run from the input windows: OK with a couple typed in, the
+// first report page, and what a refused input leaves behind.
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/constant_tables.h"
+#include "app/options_file.h"
+#include "chart/data_files.h"
+#include "chart/planet_theory.h"
+#include "dialog_responder.h"
+#include "input_window_fixture.h"
+#include "people/ui/compute_charts.h"
+#include "platform/numbers.h"
+#include "platform/text_file.h"
+#include "reports/report_menu.h"
+#include "test_support.h"
+
+namespace {
+
+void Type(TextBox& box, const char* keys) {
+    box.SelectAll();
+    QTest::keyClicks(box.LineEdit(), keys);
+}
+
+class ChartRunTest : public InputWindowTest {
+protected:
+    void SetUp() override {
+        InputWindowTest::SetUp();
+        SetDecimalSeparator('.');
+        InstallChartHeaders();
+        Settings& s = ps.settings;
+        s.AppPath = testsupport::ShippedDataDir();
+        ReadOptionsFile(s);
+        LoadDataFiles(ps);
+        s.AppPath = testsupport::MakeTempDir();
+        QDir(QString::fromStdString(s.AppPath)).mkdir("REPORTS");
+        FillConstantTables(ps);
+        InitOrbitalElements(ps.chart);
+        s.DateOrder = 0;
+        s.TimeFormat = 1;
+        s.OptionValues[211] = 0;
+        InputHooks().ShowChartMenus = [this] { ++menusShown; };
+        InputHooks().ChartMenusVisible = [this] { return menusShown > 0; };
+        ps.output.ShowReportPage = [this](const std::string& file) { shownPage = file; };
+    }
+
+    // John Smith: 14 March 1962, 9.30 P.M., zone 5, 75 W 10, 40 N 43.
+    void TypeNatal() {
+        InputD& w = Natal();
+        Type(w.txtName, "John Smith");
+        Type(w.txtMonth, "3");
+        Type(w.txtDay, "14");
+        Type(w.txtYear, "1962");
+        w.optAM.SetValue(true);
+        Type(w.txtBirthHour, "21");
+        Type(w.txtBirthMinute, "30");
+        w.optWest.SetValue(true);
+        Type(w.txtTZ, "5");
+        Type(w.txtLongDeg, "75");
+        Type(w.txtLongMin, "10");
+        w.optNorth.SetValue(true);
+        Type(w.txtLatDeg, "40");
+        Type(w.txtLatMin, "43");
+    }
+
+    // Mary Ann Jones: 2 November 1965, 6.05 A.M., 2 E 20, 48 N 52.
+    void TypeSecond() {
+        InputD1& d = Second();
+        d.chkNatOrNow.SetValue(0);
+        d.chk2ndPerson.SetValue(1);
+        d.SetSecondPersonCaption("Mary Ann Jones");
+        Type(d.txtDiurnalMonth, "11");
+        Type(d.txtDiurnalDay, "2");
+        Type(d.txtDiurnalYear, "1965");
+        d.optDiurnalAM.SetValue(true);
+        Type(d.txtDiurnalHour, "6");
+        Type(d.txtDiurnalMinute, "05");
+        Type(d.txtDiurnalTZ, "1");
+        d.optDiurnalEast.SetValue(true);
+        Type(d.txtDiurnalLongDeg, "2");
+        Type(d.txtDiurnalLongMin, "20");
+        d.optDiurnalNorth.SetValue(true);
+        Type(d.txtDiurnalLatDeg, "48");
+        Type(d.txtDiurnalLatMin, "52");
+    }
+
+    int menusShown = 0;
+    std::string shownPage;
+};
+
+}  // namespace
+
+TEST_F(ChartRunTest, OkWithACoupleShowsBothHeaders) {
+    TypeNatal();
+    TypeSecond();
+    Second().chkRelationship.SetValue(0);
+    EXPECT_EQ(Second().txtDiurnalTZ.Text(), "-1");
+    Natal().cmdOK.PerformClick();
+
+    EXPECT_EQ(ps.chart.InputError, 0);
+    EXPECT_FALSE(Natal().isVisible());
+    EXPECT_FALSE(Second().isVisible());
+    EXPECT_EQ(menusShown, 1);
+    EXPECT_EQ(ps.chart.ChartName, "John Smith");
+    EXPECT_EQ(ps.chart.HouseSystemCode, "P");
+    EXPECT_EQ(ps.chart.AnglesSetting, 1);
+    EXPECT_FLOAT_EQ(ps.chart.NatalTime, 9.30f);
+    EXPECT_EQ(ps.chart.NatalAmPm, "P.M.");
+    EXPECT_FLOAT_EQ(ps.chart.DiurnalLongitude, -2.20f);
+    EXPECT_EQ(ps.chart.NatalEastWest, "WEST");
+    EXPECT_EQ(ps.chart.DiurnalDayOffset, 3);
+
+    const std::string pageFile = JoinPath(JoinPath(ps.settings.AppPath, "REPORTS"), "LASTPAGE.TXT");
+    EXPECT_EQ(shownPage, pageFile);
+    const std::vector<std::string> lines = ReadTextLines(pageFile).value_or(std::vector<std::string>{});
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(lines[1], "  John Smith");
+    EXPECT_NE(lines[2].find("14 Mar 1962"), std::string::npos) << lines[2];
+    EXPECT_NE(lines[2].find("9.30 P.M."), std::string::npos) << lines[2];
+    EXPECT_NE(lines[2].find("40.43 NORTH"), std::string::npos) << lines[2];
+    EXPECT_EQ(lines[4].substr(0, 16), "  Mary Ann Jones");
+    EXPECT_NE(lines[5].find("02 Nov 1965"), std::string::npos) << lines[5];
+    EXPECT_NE(lines[5].find("2.20 EAST"), std::string::npos) << lines[5];
+
+    // The charts were computed: the Sun of 14 March 1962 stands in Pisces.
+    EXPECT_GT(ps.chart.NatalLongitudes[1], 330.0);
+    EXPECT_LT(ps.chart.NatalLongitudes[1], 360.0);
+}
+
+TEST_F(ChartRunTest, RefusedInputComputesNothingAndKeepsTheWindowsUsable) {
+    TypeNatal();
+    Natal().txtMonth.SetText("");
+    {
+        DialogResponder responder;
+        responder.Answer(MsgResult::OK).Answer(MsgResult::OK);
+        Natal().cmdOK.PerformClick();
+        ASSERT_EQ(responder.Prompts().size(), 2u);
+        EXPECT_EQ(responder.Prompts()[1].text, "Error in natal input data section. Please correct.");
+    }
+    EXPECT_EQ(ps.chart.InputError, 1);
+    EXPECT_EQ(menusShown, 0);
+    EXPECT_TRUE(shownPage.empty());
+    EXPECT_TRUE(Natal().isVisible());  // no Input menu yet: they come back
+    EXPECT_TRUE(Second().isVisible());
+
+    // An empty second window: five diurnal messages.
+    Type(Natal().txtMonth, "3");
+    InputD1& d = Second();
+    {
+        DialogResponder responder;
+        for (int i = 0; i < 6; ++i) responder.Answer(MsgResult::OK);
+        for (TextBox* box : {&d.txtDiurnalMonth, &d.txtDiurnalDay, &d.txtDiurnalYear, &d.txtDiurnalHour,
+                             &d.txtDiurnalMinute, &d.txtDiurnalTZ, &d.txtDiurnalLongDeg, &d.txtDiurnalLongMin,
+                             &d.txtDiurnalLatDeg, &d.txtDiurnalLatMin})
+            box->SetText("");
+        const size_t emptyHour = responder.Prompts().size();  // the hour box's own message
+        EXPECT_EQ(emptyHour, 1u);
+        Natal().cmdOK.PerformClick();
+        EXPECT_EQ(responder.Prompts().size() - emptyHour, 5u);
+        for (size_t i = emptyHour; i < responder.Prompts().size(); ++i)
+            EXPECT_EQ(responder.Prompts()[i].text, "Error in diurnal input data section. Please correct.");
+    }
+
+    // Once a chart exists, a refused input leaves the windows hidden.
+    TypeSecond();
+    Natal().cmdOK.PerformClick();
+    ASSERT_EQ(ps.chart.InputError, 0);
+    DialogResponder responder;
+    responder.Answer(MsgResult::OK);
+    ShowInputAndListWindows();
+    Natal().txtDay.SetText("31");
+    Natal().txtMonth.SetText("2");
+    Natal().cmdOK.PerformClick();
+    EXPECT_EQ(responder.Prompts().size(), 1u);
+    EXPECT_FALSE(Natal().isVisible());
+}
+
+TEST_F(ChartRunTest, LeftClickOnTheSecondWindowRunsTheChartsAndOption211EmptiesTheBuffer) {
+    TypeNatal();
+    TypeSecond();
+    Second().chkRelationship.SetValue(1);
+    ps.settings.OptionValues[211] = 1;
+    Second().show();
+    QTest::mouseClick(Second().centralWidget(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(ps.chart.InputError, 0);
+    EXPECT_FALSE(shownPage.empty());
+    EXPECT_EQ(Second().chkRelationship.Value(), 0);
+    EXPECT_EQ(ps.output.OutputLineCount, 0);
+    EXPECT_GT(ps.output.PageLineCount, 0);
+}
