@@ -17,7 +17,6 @@ struct PeopleState {
     int LockedIndex = -1;      // kept list position (0 first entry, -1 none)
     int SettingCheckbox = 0;   // 1 while loading sets "Lock list", so its click is ignored
     int LastClickedName = 0;   // table index of the name last clicked
-    std::string RunPersonName; // person B taken by the last click while a second person is set
 
     // --- time-zone picker
     // Which input window the picker fills: false the natal window, true the second one.

@@ -1,6 +1,7 @@
 #include "dialog_responder.h"
 #include "people/ui/cities_editor_window.h"
 #include "people/ui/cities_window.h"
+#include "people/ui/input_window_link.h"
 #include "people/ui/names_window.h"
 #include "people_window_fixture.h"
 #include "platform/ui/form_registry.h"
@@ -36,13 +37,6 @@ protected:
     }
 };
 
-// The place part of a stand-in window's state: zone, longitude, latitude.
-std::string Place(const StandInInputWindow& w) {
-    const std::string s = w.State();
-    const size_t a = s.find('|', s.find('|', s.find('|') + 1) + 1);
-    return s.substr(a + 1, s.rfind('|') - a - 1);
-}
-
 }  // namespace
 
 TEST_F(CitiesWindowTest, ListsPlacesSortedWithLabel) {
@@ -56,35 +50,41 @@ TEST_F(CitiesWindowTest, ListsPlacesSortedWithLabel) {
 
 TEST_F(CitiesWindowTest, ClickFillsThePlaceBoxes) {
     Geograph& w = FormOf<Geograph>();
-    natal.Zone.SetText("7");
+    Natal().txtTZ.SetText("7");
     ClickCity(w, "Atlanta,GA");  // 84W23, 33N45
-    EXPECT_EQ(Place(natal), "5|84.23W|33.45N");
-    EXPECT_EQ(follows, 1);
+    EXPECT_EQ(TimeAndPlace(NatalInputBoxes()), "3:7P|5|84.23W|33.45N");
+    // "Use natal data" ticked: the second set follows.
+    EXPECT_EQ(TimeAndPlace(DiurnalInputBoxes()), "3:7P|5|84.23W|33.45N");
     ClickCity(w, "Oslo,Norway");  // 010E45
-    EXPECT_EQ(Place(natal), "-1|10.45E|59.55N");
+    EXPECT_EQ(TimeAndPlace(NatalInputBoxes()), "3:7P|-1|10.45E|59.55N");
     ClickCity(w, "Lower,Case");  // 84e23 is West, 33n45 North
-    EXPECT_EQ(Place(natal), "5|84.23W|33.45N");
+    EXPECT_EQ(TimeAndPlace(NatalInputBoxes()), "3:7P|5|84.23W|33.45N");
     ClickCity(w, "Sydney,Australia");  // 33S52
-    EXPECT_EQ(Place(natal), "-10|151.13E|33.52S");
+    EXPECT_EQ(TimeAndPlace(NatalInputBoxes()), "3:7P|-10|151.13E|33.52S");
     // The zone's sign does not choose East or West: -5 stays with West.
     ClickCity(w, "Faraway,West");
-    EXPECT_EQ(Place(natal), "-5|160.0W|10.0N");
-    EXPECT_EQ(natal.Name.Text(), "");
-    EXPECT_EQ(follows, 5);
+    EXPECT_EQ(TimeAndPlace(NatalInputBoxes()), "3:7P|-5|160.0W|10.0N");
+    EXPECT_EQ(Natal().txtName.Text(), "Now");
+
+    // "Use natal data" unticked: the second set goes back to now at the default place.
+    Second().chkNatOrNow.SetValue(0);
+    ClickCity(w, "Oslo,Norway");
+    EXPECT_EQ(TimeAndPlace(DiurnalInputBoxes()), "3:7P|5|71.4W|42.21N");
 }
 
 TEST_F(CitiesWindowTest, SecondPersonTakesThePlaceAndSamePlacesKeepTheirOwnData) {
     Geograph& w = FormOf<Geograph>();
-    secondPerson = true;
-    const std::string natalBefore = natal.State();
+    Second().chk2ndPerson.SetValue(1);
+    const std::string natalBefore = NatalState();
+    const std::string secondDate = SecondState().substr(0, SecondState().find('|', 1));
     ClickCity(w, "Sydney,Australia");
-    EXPECT_EQ(Place(diurnal), "-10|151.13E|33.52S");
-    EXPECT_EQ(natal.State(), natalBefore);
-    EXPECT_EQ(follows, 0);
+    EXPECT_EQ(TimeAndPlace(DiurnalInputBoxes()), "3:7P|-10|151.13E|33.52S");
+    EXPECT_EQ(NatalState(), natalBefore);
+    EXPECT_EQ(SecondState().substr(0, secondDate.size()), secondDate);
     ClickCity(w, "Twin,Town", 0);
-    EXPECT_EQ(Place(diurnal), "0|1.0W|1.0N");
+    EXPECT_EQ(TimeAndPlace(DiurnalInputBoxes()), "3:7P|0|1.0W|1.0N");
     ClickCity(w, "Twin,Town", 1);
-    EXPECT_EQ(Place(diurnal), "-1|2.0E|2.0S");
+    EXPECT_EQ(TimeAndPlace(DiurnalInputBoxes()), "3:7P|-1|2.0E|2.0S");
 }
 
 TEST_F(CitiesWindowTest, ChangeListCancelAndChoice) {

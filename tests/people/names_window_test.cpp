@@ -3,7 +3,12 @@
 #include "dialog_responder.h"
 #include "people/ui/names_editor_window.h"
 #include "people/ui/names_window.h"
-#include "people/ui/input_window_actions.h"
+#include "app/options_file.h"
+#include "app/constant_tables.h"
+#include "chart/data_files.h"
+#include "chart/planet_theory.h"
+#include "people/ui/input_window_hooks.h"
+#include "platform/numbers.h"
 #include "people_window_fixture.h"
 #include "platform/ui/form_registry.h"
 #include "test_support.h"
@@ -63,27 +68,30 @@ TEST_F(NamesWindowTest, ClickFillsPersonAOrPersonB) {
     ps.chart.CompositeLatText = "40.00";
 
     ClickName(w, "Kim Sample");
-    EXPECT_EQ(natal.State(), "Kim Sample|11/3/1982|11:5P|-1|2.20E|48.52N|");
-    EXPECT_EQ(follows, 1);
+    EXPECT_EQ(NatalState(), "Kim Sample|11/3/1982|11:5P|-1|2.20E|48.52N|");
+    // "Use natal data" ticked: the second set takes the natal time and place, keeping its date.
+    EXPECT_EQ(SecondState(), "|3/9/2024|11:5P|-1|2.20E|48.52N|");
     EXPECT_EQ(ps.chart.CompositeLatText, "");
     EXPECT_EQ(ps.people.NamesListStale, 0);
     EXPECT_EQ(ps.people.LastClickedName, 1);
 
-    // A record with West longitude and South latitude; the zone stands as stored.
+    // A record with East longitude and South latitude; the zone stands as stored.
     ClickName(w, "Sam Sample");
-    EXPECT_EQ(natal.State(), "Sam Sample|9/30/1969|6:45A|-10|151.13E|33.52S|");
+    EXPECT_EQ(NatalState(), "Sam Sample|9/30/1969|6:45A|-10|151.13E|33.52S|");
+    // "Use natal data" unticked: the second set is now at the default place.
+    Second().chkNatOrNow.SetValue(0);
     ClickName(w, "Jane Doe");
-    EXPECT_EQ(natal.State(), "Jane Doe|3/5/1960|5:30P|5|75.30W|40.45N|jane@example.com");
+    EXPECT_EQ(NatalState(), "Jane Doe|3/5/1960|5:30P|5|75.30W|40.45N|jane@example.com");
+    EXPECT_EQ(SecondState(), "|3/9/2024|3:7P|5|71.4W|42.21N|");
 
     // With "2nd Person" ticked the second window takes the person, and its caption the name.
-    secondPerson = true;
-    const std::string natalBefore = natal.State();
+    Second().chk2ndPerson.SetValue(1);
+    const std::string natalBefore = NatalState();
     ClickName(w, "Robin Sample");
-    EXPECT_EQ(diurnal.State(), "|6/21/1978|3:40P|5|87.39W|41.51N|robin@example.com");
-    EXPECT_EQ(secondPersonName, "Robin Sample");
+    EXPECT_EQ(SecondState(), "|6/21/1978|3:40P|5|87.39W|41.51N|robin@example.com");
+    EXPECT_EQ(Second().chk2ndPerson.Caption(), "Robin Sample");
     EXPECT_EQ(ps.people.RunPersonName, "Robin Sample");
-    EXPECT_EQ(natal.State(), natalBefore);
-    EXPECT_EQ(follows, 3);
+    EXPECT_EQ(NatalState(), natalBefore);
     EXPECT_TRUE(dialogs.Prompts().empty());
 }
 
@@ -92,10 +100,10 @@ TEST_F(NamesWindowTest, SameNamesEachGiveTheirOwnRecord) {
     Names& w = FormOf<Names>();
     ClickName(w, "Jane Doe", 1);
     EXPECT_EQ(ps.people.LastClickedName, 4);
-    EXPECT_EQ(natal.State(), "Jane Doe|4/6/1961|7:5A|6|80.0W|30.0N|other@example.com");
+    EXPECT_EQ(NatalState(), "Jane Doe|4/6/1961|7:5A|6|80.0W|30.0N|other@example.com");
     ClickName(w, "Jane Doe", 0);
     EXPECT_EQ(ps.people.LastClickedName, 3);
-    EXPECT_EQ(natal.Email.Text(), "jane@example.com");
+    EXPECT_EQ(Natal().txtEmail.Text(), "jane@example.com");
 }
 
 TEST_F(NamesWindowTest, YearFirstDateOrderRewritesTheStoredDateOnce) {
@@ -104,31 +112,47 @@ TEST_F(NamesWindowTest, YearFirstDateOrderRewritesTheStoredDateOnce) {
     Names& w = FormOf<Names>();
     ClickName(w, "Jane Doe");
     EXPECT_EQ(ps.people.NamesDate[3], "1960 Mar 05");
-    EXPECT_EQ(natal.Month.Text() + "/" + natal.Day.Text() + "/" + natal.Year.Text(), "3/5/1960");
+    EXPECT_EQ(Natal().txtMonth.Text() + "/" + Natal().txtDay.Text() + "/" + Natal().txtYear.Text(), "3/5/1960");
     w.NamesOnFile.SetListIndex(-1);
     ClickName(w, "Jane Doe");
     EXPECT_EQ(ps.people.NamesDate[3], "1960 Mar 05");
-    EXPECT_EQ(natal.Year.Text(), "1960");
+    EXPECT_EQ(Natal().txtYear.Text(), "1960");
 }
 
 TEST_F(NamesWindowTest, DoubleClickComputesOnlyForPersonA) {
+    SetDecimalSeparator('.');
+    Settings& s = ps.settings;
+    const std::string app = s.AppPath;
+    s.AppPath = testsupport::ShippedDataDir();
+    ReadOptionsFile(s);
+    LoadDataFiles(ps);
+    s.AppPath = app;
+    FillConstantTables(ps);
+    InitOrbitalElements(ps.chart);
+    s.OptionValues[211] = 0;
+    int menusShown = 0;
+    InputHooks().ShowChartMenus = [&menusShown] { ++menusShown; };
     WriteAppFile("NAMES.FIL", kPeople);
     ps.output.OutputLineCount = 3;
     ps.output.OutputBuffer = {"a", "b", "c", ""};
+
     Names& w = FormOf<Names>();
-    secondPerson = true;
+    Second().chk2ndPerson.SetValue(1);
     ClickName(w, "Kim Sample");
     w.NamesOnFile.DblClick();
-    EXPECT_EQ(computes, 0);
+    EXPECT_EQ(menusShown, 0);
     EXPECT_TRUE(FormLoaded<Names>());
 
-    secondPerson = false;
+    Second().chk2ndPerson.SetValue(0);
     ClickName(w, "Sam Sample");
     w.NamesOnFile.DblClick();
-    EXPECT_EQ(computes, 1);
-    EXPECT_EQ(natal.Name.Text(), "Sam Sample");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(FormLoaded<Names>());
-    EXPECT_EQ(ps.output.OutputLineCount, 0);
+    EXPECT_EQ(menusShown, 1);
+    EXPECT_EQ(ps.chart.ChartName, "Sam Sample");
+    EXPECT_EQ(ps.chart.InputError, 0);
+    // The old buffer is gone; the run's first page is all it holds.
+    EXPECT_TRUE(ps.output.OutputLineCount == 0 || ps.output.OutputBuffer[0] != "a");
 }
 
 TEST_F(NamesWindowTest, BadFilesAreReported) {
@@ -161,7 +185,7 @@ TEST_F(NamesWindowTest, BadFilesAreReported) {
     w.NamesOnFile.SetListIndex(0);
     ASSERT_EQ(dialogs.Prompts().size(), 1u);
     EXPECT_EQ(dialogs.Prompts()[0].text.rfind("Format error or typographical error in selected data.", 0), 0u);
-    EXPECT_EQ(natal.Name.Text(), "");
+    EXPECT_EQ(Natal().txtName.Text(), "Now");
 }
 
 TEST_F(NamesWindowTest, MissingFileFallsBackToDefaultThenToEmptyList) {
@@ -218,7 +242,7 @@ TEST_F(NamesWindowTest, LockListReturnsToKeptPosition) {
         EXPECT_EQ(ps.people.ListLocked, 1);
         EXPECT_EQ(ps.people.LockedIndex, 30);
         w.NamesOnFile.SetListIndex(30);  // a click keeps the position too
-        natal.Name.SetText("");
+        Natal().txtName.SetText("");
     }
     // The editor saved and quit: the reloaded list returns to position 30, top 18.
     {
@@ -233,7 +257,7 @@ TEST_F(NamesWindowTest, LockListReturnsToKeptPosition) {
         EXPECT_EQ(w.Check1.Value(), 1);
         EXPECT_EQ(w.NamesOnFile.ListIndex(), 30);
         EXPECT_EQ(w.NamesOnFile.TopIndex(), 18);
-        EXPECT_EQ(natal.Name.Text(), "");  // returning is not a click
+        EXPECT_EQ(Natal().txtName.Text(), "");  // returning is not a click
     }
     // The file now holds 20 people: the last one is selected.
     WriteAppFile("NAMES.FIL", NamesFileOf(20));
@@ -245,19 +269,10 @@ TEST_F(NamesWindowTest, LockListReturnsToKeptPosition) {
 
     // After "Save to disk" the list does not return.
     AnswerChooser("NAMES.FIL");
-    NameSaveFields f;
-    f.Name = "New Person";
-    f.Day = "5";
-    f.Month = "3";
-    f.Year = "1960";
-    f.Hour = "5";
-    f.Minute = "30";
-    f.Zone = "5";
-    f.LongDeg = "75";
-    f.LongMin = "30";
-    f.LatDeg = "40";
-    f.LatMin = "45";
-    EXPECT_EQ(SaveNatalToDisk(ps, f), SaveOutcome::Saved);
+    InputD& natal = Natal();
+    natal.txtName.SetText("New Person");
+    natal.cmdSave.PerformClick();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Names& w = FormOf<Names>();
     EXPECT_EQ(w.NamesOnFile.ListCount(), 21);
     EXPECT_EQ(w.NamesOnFile.ListIndex(), -1);

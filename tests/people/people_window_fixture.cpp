@@ -3,104 +3,64 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
-#include <cmath>
 #include <cstdio>
 
 #include "app/ui/file_chooser_window.h"
 #include "app/ui/ui_state.h"
 #include "people/ui/cities_editor_window.h"
 #include "people/ui/cities_window.h"
+#include "people/ui/input_window_hooks.h"
 #include "people/ui/input_window_link.h"
 #include "people/ui/names_editor_window.h"
 #include "people/ui/names_window.h"
 #include "people/ui/time_zone_window.h"
-#include "platform/numbers.h"
+#include "platform/dates.h"
 #include "platform/ui/form_registry.h"
 #include "test_support.h"
 
-namespace {
-
-// The zone sign rule of the input windows: East makes the zone negative, West positive.
-void ResignZone(TextBox& zone, bool east) {
-    const std::string t = zone.Text();
-    if (t.empty()) return;
-    const double a = std::fabs(Val(t));
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%g", east ? -a : a);
-    zone.SetText(a == 0 ? "0" : buf);
-}
-
-}  // namespace
-
-StandInInputWindow::StandInInputWindow(bool withName) : withName_(withName) {
-    East.Click = [this] { ResignZone(Zone, true); };
-    West.Click = [this] { ResignZone(Zone, false); };
-    AM.SetValue(true);
-    West.SetValue(true);
-    North.SetValue(true);
-}
-
-InputBoxes StandInInputWindow::Boxes() {
-    InputBoxes b;
-    b.Name = withName_ ? &Name : nullptr;
-    b.Month = &Month;
-    b.Day = &Day;
-    b.Year = &Year;
-    b.Hour = &Hour;
-    b.Minute = &Minute;
-    b.AM = &AM;
-    b.PM = &PM;
-    b.Zone = &Zone;
-    b.LongDeg = &LongDeg;
-    b.LongMin = &LongMin;
-    b.East = &East;
-    b.West = &West;
-    b.LatDeg = &LatDeg;
-    b.LatMin = &LatMin;
-    b.North = &North;
-    b.South = &South;
-    b.Email = &Email;
-    return b;
-}
-
-std::string StandInInputWindow::State() const {
-    return Name.Text() + "|" + Month.Text() + "/" + Day.Text() + "/" + Year.Text() + "|" + Hour.Text() + ":" +
-           Minute.Text() + (AM.Value() ? "A" : "") + (PM.Value() ? "P" : "") + "|" + Zone.Text() + "|" +
-           LongDeg.Text() + "." + LongMin.Text() + (East.Value() ? "E" : "") + (West.Value() ? "W" : "") + "|" +
-           LatDeg.Text() + "." + LatMin.Text() + (North.Value() ? "N" : "") + (South.Value() ? "S" : "") + "|" +
-           Email.Text();
-}
-
 void PeopleWindowTest::SetUp() {
     SetUiState(&ps);
-    ps.settings.AppPath = testsupport::MakeTempDir();
-    ps.settings.CurrentNamesFile = ps.settings.AppPath + "/NAMES.FIL";
-    ps.settings.CurrentCitiesFile = ps.settings.AppPath + "/GA_MA.LL";
+    Settings& s = ps.settings;
+    s.AppPath = testsupport::MakeTempDir();
+    s.CurrentNamesFile = s.AppPath + "/NAMES.FIL";
+    s.CurrentCitiesFile = s.AppPath + "/GA_MA.LL";
+    s.OptionValues[18] = 5, s.OptionValues[19] = 71, s.OptionValues[20] = 4, s.OptionValues[22] = 42,
+    s.OptionValues[23] = 21;
+    s.TimeFormat = 1;
+    SetClock([] { return DateTime{2024, 3, 9, 15, 7, 0}; });
+    WriteAppFile("NAMES.FIL", "");
     ps.people.NamesListStale = 1;
-    InputWindowLink link;
-    link.NatalBoxes = [this] { return natal.Boxes(); };
-    link.DiurnalBoxes = [this] { return diurnal.Boxes(); };
-    link.SecondPersonSet = [this] { return secondPerson; };
-    link.SetSecondPersonName = [this](const std::string& name) { secondPersonName = name; };
-    link.FollowNatalData = [this] { ++follows; };
-    link.ComputeCharts = [this] { ++computes; };
-    SetInputWindowLink(link);
+    InputHooks() = {};
+    InstallPeopleWindowHooks();
 }
 
 void PeopleWindowTest::TearDown() {
     UnloadPeopleWindows();
-    SetInputWindowLink({});
+    UnloadForm<InputD>();
+    UnloadForm<InputD1>();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    RemovePeopleWindowHooks();
+    InputHooks() = {};
+    SetClock({});
 }
 
-void PeopleWindowTest::UnloadPeopleWindows() {
-    UnloadForm<SelectFIle>();
-    UnloadForm<NameEdit>();
-    UnloadForm<LongLat>();
-    UnloadForm<TimeZone>();
-    UnloadForm<Geograph>();
-    UnloadForm<Names>();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+InputD& PeopleWindowTest::Natal() { return FormOf<InputD>(); }
+InputD1& PeopleWindowTest::Second() { return FormOf<InputD1>(); }
+
+std::string PeopleWindowTest::TimeAndPlace(const InputBoxes& b) {
+    return b.Hour->Text() + ":" + b.Minute->Text() + (b.AM->Value() ? "A" : "") + (b.PM->Value() ? "P" : "") + "|" +
+           b.Zone->Text() + "|" + b.LongDeg->Text() + "." + b.LongMin->Text() + (b.East->Value() ? "E" : "") +
+           (b.West->Value() ? "W" : "") + "|" + b.LatDeg->Text() + "." + b.LatMin->Text() +
+           (b.North->Value() ? "N" : "") + (b.South->Value() ? "S" : "");
 }
+
+std::string PeopleWindowTest::State(const InputBoxes& b) {
+    return (b.Name ? b.Name->Text() : "") + "|" + b.Month->Text() + "/" + b.Day->Text() + "/" + b.Year->Text() +
+           "|" + TimeAndPlace(b) + "|" + b.Email->Text();
+}
+
+std::string PeopleWindowTest::NatalState() { return State(NatalInputBoxes()); }
+std::string PeopleWindowTest::SecondState() { return State(DiurnalInputBoxes()); }
 
 void PeopleWindowTest::AnswerChooser(std::optional<std::string> fileName, bool select) {
     QTimer::singleShot(0, [this, fileName, select] {
@@ -113,6 +73,16 @@ void PeopleWindowTest::AnswerChooser(std::optional<std::string> fileName, bool s
         else
             chooser.cmdCancel.PerformClick();
     });
+}
+
+void PeopleWindowTest::UnloadPeopleWindows() {
+    UnloadForm<SelectFIle>();
+    UnloadForm<NameEdit>();
+    UnloadForm<LongLat>();
+    UnloadForm<TimeZone>();
+    UnloadForm<Geograph>();
+    UnloadForm<Names>();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 std::string PeopleWindowTest::WriteAppFile(const std::string& name, const std::string& bytes) {

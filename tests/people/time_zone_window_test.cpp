@@ -1,4 +1,5 @@
 #include "dialog_responder.h"
+#include "people/ui/input_window_link.h"
 #include "people/ui/time_zone_window.h"
 #include "people_window_fixture.h"
 #include "platform/ui/form_registry.h"
@@ -42,24 +43,29 @@ TEST_F(TimeZoneWindowTest, ColumnsLineUpInNameOrder) {
 
 TEST_F(TimeZoneWindowTest, ClickFillsTheWindowThatOpenedThePicker) {
     WriteAppFile("TZ.DAT", "Central European Time,CET,-1\r\nGreenwich Mean Time,GMT,0\r\nMid-Atlantic,MAT,2\r\n");
+    // "TZ Help" of the natal window opens the picker with its right edge on
+    // the second window's right edge.
+    Natal().Label1.Click();
+    ASSERT_TRUE(FormLoaded<TimeZone>());
     TimeZone& w = FormOf<TimeZone>();
-    natal.Zone.SetText("5");
-    ps.people.TzPickerTarget = false;
+    EXPECT_DOUBLE_EQ(w.Left() + w.Width(), Second().Left() + Second().Width());
+    EXPECT_FALSE(ps.people.TzPickerTarget);
     w.lstTimeZones.SetListIndex(Row(w, "Central"));
-    EXPECT_TRUE(natal.East.Value());
-    EXPECT_EQ(natal.Zone.Text(), "-1");
+    EXPECT_TRUE(Natal().optEast.Value());
+    EXPECT_EQ(Natal().txtTZ.Text(), "-1");
     w.lstTimeZones.SetListIndex(Row(w, "Greenwich"));
-    EXPECT_TRUE(natal.West.Value());
-    EXPECT_EQ(natal.Zone.Text(), "0");
+    EXPECT_TRUE(Natal().optWest.Value());
+    EXPECT_EQ(Natal().txtTZ.Text(), "0");
 
     // From the second window's "TZ Help" the second window takes it; a name
     // holding "-" can be chosen too.
-    ps.people.TzPickerTarget = true;
-    const std::string natalBefore = natal.State();
+    Second().Label1.Click();
+    EXPECT_TRUE(ps.people.TzPickerTarget);
+    const std::string natalBefore = NatalState();
     w.lstTimeZones.SetListIndex(Row(w, "Mid-Atlantic"));
-    EXPECT_EQ(diurnal.Zone.Text(), "2");
-    EXPECT_TRUE(diurnal.West.Value());
-    EXPECT_EQ(natal.State(), natalBefore);
+    EXPECT_EQ(Second().txtDiurnalTZ.Text(), "2");
+    EXPECT_TRUE(Second().optDiurnalWest.Value());
+    EXPECT_EQ(NatalState(), natalBefore);
     EXPECT_TRUE(FormLoaded<TimeZone>());  // the picker stays open until Quit
 
     w.Command1.PerformClick();

@@ -73,7 +73,7 @@ void Geograph::CitiesOnFile_Click() {
         return;
     }
     FillCityPlace(NatalInputBoxes(), place);
-    if (InputLink().FollowNatalData) InputLink().FollowNatalData();
+    FollowNatalData(UiState());
 }
 
 void Geograph::cmdEditList_Click() { FormOf<LongLat>().Show(); }

@@ -48,13 +48,3 @@ void FillTimeZone(const InputBoxes& b, const TimeZoneChoice& c) {
     Choose(b.East, b.West, c.East);
     Write(b.Zone, c.Hours);
 }
-
-void FillAtlasPlace(const InputBoxes& b, const AtlasPlace& p) {
-    Write(b.Zone, p.Zone);
-    Write(b.LongDeg, p.LongDeg);
-    Write(b.LongMin, p.LongMin);
-    Choose(b.West, b.East, p.West);
-    Write(b.LatDeg, p.LatDeg);
-    Write(b.LatMin, p.LatMin);
-    Choose(b.North, b.South, p.North);
-}

@@ -1,13 +1,12 @@
 #pragma once
 // The boxes and option pairs of one data set in an input window, and the
-// fills that the names list, the cities list, the time-zone picker and the
-// atlas link write into them. Each write goes through the control, so the
+// fills that the names list, the cities list and the time-zone picker
+// write into them. Each write goes through the control, so the
 // window's own handlers run as they do for a user's change: the hour rule,
 // and the zone re-signed when East or West becomes set (which is why the
-// zone is written after the East/West choice, or before it for the atlas).
+// zone is written after the East/West choice).
 #include <string>
 
-#include "people/atlas_link.h"
 #include "people/city_record.h"
 #include "people/name_record.h"
 #include "people/time_zone_list.h"
@@ -38,7 +37,3 @@ void FillCityPlace(const InputBoxes& boxes, const CityPlaceValues& place);
 
 // A zone of the time-zone picker: East/West by its sign, then the zone.
 void FillTimeZone(const InputBoxes& boxes, const TimeZoneChoice& choice);
-
-// An accepted atlas place: the zone first, then longitude and latitude with
-// their choices (so a changed East/West re-signs the zone).
-void FillAtlasPlace(const InputBoxes& boxes, const AtlasPlace& place);

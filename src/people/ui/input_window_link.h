@@ -1,30 +1,32 @@
 #pragma once
-// What the list windows, the time-zone picker and the editors need of the
-// two input windows. The input windows install these links when they load;
-// until then the lists fill nothing and compute nothing.
-#include <functional>
+// What the names and cities lists, the time-zone picker and the file
+// choices do with the two input windows, and the input windows' hooks that
+// these windows fill.
 #include <string>
 
 #include "people/ui/input_boxes.h"
 
-struct InputWindowLink {
-    std::function<InputBoxes()> NatalBoxes;    // the natal window's boxes
-    std::function<InputBoxes()> DiurnalBoxes;  // the second data set window's boxes
-    // "2nd Person" ticked on the second data set window.
-    std::function<bool()> SecondPersonSet;
-    // Writes person B's name as the caption of "2nd Person".
-    std::function<void(const std::string&)> SetSecondPersonName;
-    // After the natal set changed from a list: the second set copies the
-    // natal time and place ("Use natal data" ticked) or becomes now.
-    std::function<void()> FollowNatalData;
-    // Focus on the natal window, output emptied, both charts computed.
-    std::function<void()> ComputeCharts;
-};
+struct ProgramState;
 
-void SetInputWindowLink(InputWindowLink link);
-const InputWindowLink& InputLink();
-
-// Conveniences over the link that do nothing when a part is not installed.
-bool SecondPersonIsSet();
+// The boxes of the natal window and of the second data set window.
 InputBoxes NatalInputBoxes();
 InputBoxes DiurnalInputBoxes();
+
+// "2nd Person" ticked on the second data set window.
+bool SecondPersonIsSet();
+// Person B's name as the caption of "2nd Person".
+void SetSecondPersonName(const std::string& name);
+
+// After the natal set changed from a list: the second set copies the natal
+// time and place when "Use natal data" is ticked, else becomes now.
+void FollowNatalData(ProgramState& ps);
+
+// The double click's chart run: focus on the natal window, the output
+// emptied, both charts computed.
+void ComputeChartsFromList(ProgramState& ps);
+
+// Installs in the input windows' hooks the showing and hiding of the names
+// and cities lists, the time-zone picker, the names file choice of "Save to
+// disk" and the reopening of the names list after it; removes them again.
+void InstallPeopleWindowHooks();
+void RemovePeopleWindowHooks();

@@ -1,6 +1,5 @@
 #include "people/ui/names_window.h"
 
-#include "app/output_buffer.h"
 #include "app/ui/ui_state.h"
 #include "people/names_file.h"
 #include "people/ui/cities_window.h"
@@ -221,12 +220,11 @@ void Names::NamesOnFile_Click() {
         return;
     }
 
-    const InputWindowLink& link = InputLink();
     if (!SecondPersonIsSet()) {
         FillPerson(NatalInputBoxes(), record.Name, *values, record.Email);
-        if (link.FollowNatalData) link.FollowNatalData();
+        FollowNatalData(ps);
     } else {
-        if (link.SetSecondPersonName) link.SetSecondPersonName(record.Name);
+        SetSecondPersonName(record.Name);
         p.RunPersonName = record.Name;
         FillPerson(DiurnalInputBoxes(), record.Name, *values, record.Email);
     }
@@ -238,8 +236,7 @@ void Names::NamesOnFile_DblClick() {
     ps.people.NamesListStale = 0;
     NamesOnFile_Click();
     Unload();
-    EmptyOutput(ps.output);
-    if (InputLink().ComputeCharts) InputLink().ComputeCharts();
+    ComputeChartsFromList(ps);
 }
 
 void Names::Text1_GotFocus() { Text1.SelectAll(); }
