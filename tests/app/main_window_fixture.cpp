@@ -10,6 +10,8 @@
 #include "app/ui/tip_window.h"
 #include "app/ui/title_window.h"
 #include "app/ui/ui_state.h"
+#include "people/ui/input_diurnal_window.h"
+#include "people/ui/input_natal_window.h"
 #include "platform/app_path.h"
 #include "platform/dates.h"
 #include "platform/text_file.h"
@@ -68,6 +70,8 @@ void MainWindowTest::Stop() {
     UnloadForm<Options>();
     UnloadForm<About>();
     UnloadForm<OutputD1>();
+    UnloadForm<InputD>();
+    UnloadForm<InputD1>();
     window.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -1,13 +1,14 @@
 // The main menu: the bar's order and start state, help topics listed on a
 // new page, the house items' check marks, the Options item and a Data item.
 #include <QAction>
+#include <algorithm>
 #include <QFile>
 #include <QMenuBar>
 
 #include "app/output_buffer.h"
 #include "app/ui/options_editor_window.h"
 #include "main_window_fixture.h"
-#include "platform/dates.h"
+#include "people/ui/input_natal_window.h"
 #include "platform/text_file.h"
 #include "platform/ui/form_registry.h"
 
@@ -90,8 +91,15 @@ TEST_F(MainWindowTest, HouseItemsMoveTheCheckMarkAndSetTheHouseCode) {
             EXPECT_EQ(item->Checked(), item == &(w.*c.item)) << item->Caption();
         }
         EXPECT_EQ(ps->chart.HouseSystemCode, c.code);
-        EXPECT_EQ(ps->output.OutputLineCount, 0);
-        EXPECT_EQ(ps->output.PageLineCount, 0);
+        // The output holds the new chart's first page only.
+        const std::vector<std::string> buffer(ps->output.OutputBuffer.begin(),
+                                              ps->output.OutputBuffer.begin() + ps->output.OutputLineCount);
+        EXPECT_GT(ps->output.OutputLineCount, 0);
+        EXPECT_EQ(std::find(buffer.begin(), buffer.end(), "old chart"), buffer.end());
+        // A chart exists: Input, Data and Wheels are offered, the input windows wait.
+        EXPECT_TRUE(w.mnuData.Visible());
+        EXPECT_TRUE(w.mnuInputData.Visible());
+        EXPECT_FALSE(FormOf<InputD>().isVisible());
     }
 }
 
@@ -122,10 +130,3 @@ TEST_F(MainWindowTest, DataItemRunsItsListing) {
 }
 
 }  // namespace
-
-TEST(MainWindowInput, PresentMomentSelectsPMFromTheClock) {
-    EXPECT_TRUE(PresentMomentIsPM(DateTime{2026, 3, 5, 15, 20, 0}, 1));
-    EXPECT_FALSE(PresentMomentIsPM(DateTime{2026, 3, 5, 11, 59, 59}, 1));
-    EXPECT_TRUE(PresentMomentIsPM(DateTime{2026, 3, 5, 12, 0, 0}, 0));
-    EXPECT_FALSE(PresentMomentIsPM(DateTime{2026, 3, 5, 0, 30, 0}, 0));
-}

@@ -8,6 +8,8 @@
 #include "app/ui/tip_window.h"
 #include "app/ui/title_window.h"
 #include "main_window_fixture.h"
+#include "people/ui/input_diurnal_window.h"
+#include "people/ui/input_natal_window.h"
 #include "platform/dates.h"
 #include "platform/font_registry.h"
 #include "platform/single_instance.h"
@@ -81,6 +83,8 @@ TEST_F(MainWindowTest, StartUpReadsTheProgramFolderAndShowsTheMainWindow) {
     EXPECT_FALSE(w.mnuData.Visible());
     EXPECT_FALSE(w.mnuWheels.Visible());
     EXPECT_TRUE(FormLoaded<frmTip>());
+    EXPECT_TRUE(FormLoaded<InputD>() && FormOf<InputD>().isVisible());
+    EXPECT_TRUE(FormLoaded<InputD1>() && FormOf<InputD1>().isVisible());
     EXPECT_TRUE(w.Timer1.isActive());
     EXPECT_EQ(w.Timer1.interval(), 1000);
 

@@ -1,7 +1,4 @@
 // The main menu's handlers: File, Input, Houses, Options and Help.
-#include <algorithm>
-#include <cctype>
-
 #include "app/help_text.h"
 #include "app/options_file.h"
 #include "app/output_buffer.h"
@@ -9,7 +6,6 @@
 #include "app/ui/ui_state.h"
 #include "app/ui/window_links.h"
 #include "chart/chart_driver.h"
-#include "platform/dates.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
 #include "program_state.h"
@@ -31,12 +27,9 @@ void TANDRELL::WireMenu() {
     WireDataMenu();
 
     mnuOptions.Click = [this] { mnuOptions_Click(); };
-    mnuOptions.SetEnabled(OptionsEditorAvailable());
 
     mnuHelpTipoftheDay.Click = [this] { mnuHelpTipoftheDay_Click(); };
-    mnuHelpTipoftheDay.SetEnabled(TipWindowAvailable());
     mnuHelpAbout.Click = [this] { mnuHelpAbout_Click(); };
-    mnuHelpAbout.SetEnabled(AboutWindowAvailable());
     for (const HelpTopic& topic : HelpTopics()) {
         const std::string file = topic.file;
         topic.item->Click = [this, file] { ShowHelpTopic(file); };
@@ -44,13 +37,6 @@ void TANDRELL::WireMenu() {
 }
 
 // ---------------------------------------------------------------- Input
-
-bool PresentMomentIsPM(const DateTime& now, int timeFormat) {
-    if (timeFormat == 1) return now.Hour >= 12;
-    std::string text = FormatDate(now, "dd mmm yyyy") + " " + RegionalTimeText(now, timeFormat);
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-    return text.size() >= 2 && text.compare(text.size() - 2, 2, "PM") == 0;
-}
 
 void TANDRELL::mnuInputData_Click() {
     ProgramState& ps = UiState();
@@ -62,14 +48,7 @@ void TANDRELL::mnuInputData_Click() {
 
     UnloadResultWindows();
     ps.chart.CompositeLatText.clear();
-    ShowInputWindows(ps);
-
-    if (NatalNameText() == "Now") {
-        const DateTime now = Now();
-        // The hour goes in as the 24-hour clock gives it.
-        PutMomentIntoNatalWindow(now.Month, now.Day, now.Year, now.Hour, now.Minute,
-                                 PresentMomentIsPM(now, ps.settings.TimeFormat));
-    }
+    ShowInputWindowsForInput(ps);
 }
 
 // ---------------------------------------------------------------- Houses
@@ -89,11 +68,8 @@ std::string TANDRELL::CheckedHouseCode() {
 void TANDRELL::ApplyHouseSystem() {
     ProgramState& ps = UiState();
     mnuInputData_Click();
-    HideInputWindows();
-    UnloadTipWindow();
-    EmptyOutput(ps.output);
     ps.chart.HouseSystemCode = CheckedHouseCode();
-    RunChartsFromInput(ps);
+    RecomputeChartsFromInput(ps);
 }
 
 void TANDRELL::SelectHouseItem(MenuItem& item) {

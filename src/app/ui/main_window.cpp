@@ -72,6 +72,7 @@ TANDRELL::TANDRELL() : Form(), MainMenu(menuBar()) {
 TANDRELL::~TANDRELL() {
     // A window let go without the exit sequence still gives the font back.
     if (fontId_ >= 0) RemoveFontFile(fontId_);
+    ReleaseMainWindowLinks(*this);
 }
 
 void TANDRELL::Timer1_Timer() {

@@ -39,12 +39,6 @@ void ResetMainWindowEnvironment();
 // blanks and the time as the regional clock writes it.
 std::string ClockCaption(const std::string& captionPrefix, int timeFormat);
 
-struct DateTime;
-// Whether the Input item selects P.M. for the present moment: on a 24-hour
-// clock when the hour is 12 or more, otherwise when the date and time as
-// text end in "PM".
-bool PresentMomentIsPM(const DateTime& now, int timeFormat);
-
 class TANDRELL : public Form, public MainMenu {
 public:
     TANDRELL();

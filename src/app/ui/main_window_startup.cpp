@@ -62,6 +62,7 @@ void TANDRELL::Form_Load() {
     // Report pages go to the report window, headed by the chart headers.
     InstallReportWindow(ps, [this] { Show(); });
     InstallChartHeaders();
+    LinkInputWindowsTo(*this);
     ReadOptionsFile(s);
     SetCaptionPrefix(ps);
     fontId_ = AddFontFile(JoinPath(s.AppPath, "tandrell.ttf")).Id;

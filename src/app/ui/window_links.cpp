@@ -4,20 +4,20 @@
 #include <QEventLoop>
 
 #include "app/ui/about_window.h"
+#include "app/ui/main_window.h"
 #include "app/ui/options_editor_window.h"
 #include "app/ui/report_window.h"
 #include "app/ui/tip_window.h"
 #include "app/ui/title_window.h"
 #include "app/ui/ui_state.h"
+#include "people/ui/compute_charts.h"
+#include "people/ui/input_diurnal_window.h"
+#include "people/ui/input_window_hooks.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
 
-// The windows below are joined to the program one by one; a call whose
-// window is not part of the program yet does nothing.
-//
-// While the start-up notice waits for its OK, the window events run; the
-// wait also ends when the notice is gone, so a notice closed some other way
-// cannot hold start-up for ever.
+// Windows not yet part of the program (the wheels, aspect lines, aspect
+// grid and graph windows) join the calls below as they are built.
 
 bool LoadStartupNotice(ProgramState&) {
     FormOf<TITLE>();
@@ -27,33 +27,65 @@ bool LoadStartupNotice(ProgramState&) {
 void WaitForStartupNotice(ProgramState& ps) {
     if (!FormLoaded<TITLE>()) return;
     FormOf<TITLE>().cmdOK.SetVisible(true);
+    // The wait also ends when the notice is gone, so a notice closed some
+    // other way cannot hold start-up for ever.
     while (ps.settings.TitleAcknowledged == 0 && FormLoaded<TITLE>())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-void ShowInputWindows(ProgramState&) {}
+void LinkInputWindowsTo(TANDRELL& w) {
+    InputWindowHooks& hooks = InputHooks();
+    hooks.FocusMainWindow = [&w] { w.Show(); };
+    hooks.SecondPersonMenuItems = [&w] {
+        SecondPersonMenu m;
+        m.mnuDataTransits = &w.mnuDataTransits;
+        m.mnuDataTransitData = &w.mnuDataTransitData;
+        m.mnuDataTransitsAspectstoNatal = &w.mnuDataTransitsAspectstoNatal;
+        m.mnuDataTransitAspectsToTransits = &w.mnuDataTransitAspectsToTransits;
+        m.mnuWheelsSingleTransits = &w.mnuWheelsSingleTransits;
+        m.mnuWheelsDualNatTran = &w.mnuWheelsDualNatTran;
+        m.mnuWheelsDualNatTranMagi = &w.mnuWheelsDualNatTranMagi;
+        m.mnuWheelsDualNatTran_Venus = &w.mnuWheelsDualNatTran_Venus;
+        m.mnuWheelsSingleComposite = &w.mnuWheelsSingleComposite;
+        m.mnuDataComposite = &w.mnuDataComposite;
+        m.mnuDataCompositeDC = &w.mnuDataCompositeDC;
+        return m;
+    };
+    hooks.HouseChecks = [&w] {
+        const auto items = w.HouseItems();
+        std::array<bool, 8> checked{};
+        for (size_t k = 2; k <= 9; ++k) checked[k - 2] = items[k]->Checked();
+        return checked;
+    };
+    hooks.ShowChartMenus = [&w] {
+        w.mnuInputData.SetVisible(true);
+        w.mnuData.SetVisible(true);
+        w.mnuWheels.SetVisible(true);
+    };
+    hooks.ChartMenusVisible = [&w] { return w.mnuInputData.Visible(); };
+    hooks.UnloadTip = [] { UnloadForm<frmTip>(); };
+}
 
-void HideInputWindows() {}
+void ReleaseMainWindowLinks(const TANDRELL&) {
+    InputWindowHooks& hooks = InputHooks();
+    hooks.FocusMainWindow = nullptr;
+    hooks.SecondPersonMenuItems = nullptr;
+    hooks.HouseChecks = nullptr;
+    hooks.ShowChartMenus = nullptr;
+    hooks.ChartMenusVisible = nullptr;
+    hooks.UnloadTip = nullptr;
+}
+
+void ShowInputWindows(ProgramState&) { ShowInputAndListWindows(); }
+
+void ShowInputWindowsForInput(ProgramState& ps) { InputMenuShowWindows(ps); }
 
 void UnloadResultWindows() { UnloadForm<OutputD1>(); }
 
-bool TipWindowAvailable() { return true; }
+void RecomputeChartsFromInput(ProgramState& ps) { RecomputeCharts(ps); }
+
+bool SecondPersonChecked() { return FormLoaded<InputD1>() && FormOf<InputD1>().chk2ndPerson.Value() == 1; }
+
 void ShowTipWindow() { FormOf<frmTip>().Show(); }
-void UnloadTipWindow() { UnloadForm<frmTip>(); }
-
-bool OptionsEditorAvailable() { return true; }
 void ShowOptionsEditor() { FormOf<Options>().Show(); }
-
-bool AboutWindowAvailable() { return true; }
 void ShowAboutWindow() { FormOf<About>().Show(); }
-
-// The input windows keep these in step with their controls.
-bool SecondPersonChecked() { return UiState().people.SecondPersonChecked == 1; }
-
-std::string NatalNameText() { return UiState().people.NatalNameText; }
-
-void PutMomentIntoNatalWindow(int, int, int, int, int, bool) {}
-
-bool ChartRunAvailable() { return false; }
-
-void RunChartsFromInput(ProgramState&) {}
