@@ -1,5 +1,6 @@
 #include "people/ui/cities_window.h"
 
+#include "app/ui/control_frames.h"
 #include "app/ui/ui_state.h"
 #include "people/name_record.h"
 #include "people/ui/cities_editor_window.h"
@@ -27,7 +28,9 @@ std::string FileLabel(const std::string& path) {
 
 Geograph::Geograph() {
     SetCaption("Cities");
-    Move(0, 0, 4800, 6600);
+    // Where the names list stands, which it replaces.
+    Move(9900, 0, 4800, 6600);
+    UseWindowFace(*this);
     lblCitiesOnFile.Move(120, 120, 4440, 285);
     CitiesOnFile.Move(120, 480, 4440, 4440);
     cmdNewFileList.Move(120, 5040, 2160, 405);

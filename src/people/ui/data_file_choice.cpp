@@ -2,19 +2,10 @@
 
 #include "app/ui/file_chooser_window.h"
 #include "people/name_record.h"
-#include "people/ui/cities_window.h"
-#include "people/ui/names_window.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
 
 namespace {
-
-// A choice in the chooser empties both lists, so each is read afresh from
-// the chosen file.
-void EmptyPeopleLists() {
-    if (FormLoaded<Names>()) FormOf<Names>().NamesOnFile.Clear();
-    if (FormLoaded<Geograph>()) FormOf<Geograph>().CitiesOnFile.Clear();
-}
 
 std::string SelectDataFile(ProgramState& ps, const std::string& pattern, const std::string& current) {
     SelectFIle& chooser = FormOf<SelectFIle>();
@@ -36,9 +27,9 @@ std::string SelectDataFile(ProgramState& ps, const std::string& pattern, const s
         }
         chooser.filList.SetListIndex(row);
     }
-    SetFileChosenHook(EmptyPeopleLists);
+    // Only the list whose file is being chosen is emptied (by its window):
+    // the other list keeps its entries.
     chooser.Show(true);
-    SetFileChosenHook(nullptr);
     return ps.settings.ChosenFile;
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/editor_text.h"
+#include "app/ui/control_frames.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
 
@@ -12,7 +13,8 @@ std::string DataEditorBytes(const std::string& text) {
 }
 
 DataFileEditor::DataFileEditor() {
-    Move(0, 0, 9000, 7200);
+    Move(2400, 1200, 9000, 7200);
+    UseWindowFace(*this);
     btnQuit.Move(120, 120, 1200, 405);
     btnSave.Move(1440, 120, 1200, 405);
     Label1.Move(2880, 180, 5880, 285);

@@ -1,5 +1,6 @@
 #include "people/ui/names_window.h"
 
+#include "app/ui/control_frames.h"
 #include "app/ui/ui_state.h"
 #include "people/names_file.h"
 #include "people/ui/cities_window.h"
@@ -88,7 +89,9 @@ Names::Names() {
 }
 
 void Names::PlaceControls() {
-    Move(0, 0, 6900, 6600);
+    // To the right of the two input windows.
+    Move(9900, 0, 6900, 6600);
+    UseWindowFace(*this);
     lblNamesOnFile.Move(120, 120, 3240, 285);
     // About thirteen rows, so a kept position shows as the list's last row.
     NamesOnFile.Move(120, 480, 3240, 2760);

@@ -1,12 +1,15 @@
 #include "people/ui/time_zone_window.h"
 
+#include "app/ui/control_frames.h"
 #include "app/ui/ui_state.h"
 #include "people/ui/input_window_link.h"
 #include "program_state.h"
 
 TimeZone::TimeZone() {
     SetCaption("Time Zones");
-    Move(0, 0, 6600, 5400);
+    // Below the input windows; they set its left edge.
+    Move(0, 6900, 6600, 5400);
+    UseWindowFace(*this);
     lstTimeZones.Move(120, 120, 6240, 4200);
     lstTimeZones.SetFont("Courier New", 9);
     Command1.Move(2580, 4440, 1320, 405);
