@@ -59,7 +59,6 @@ std::string PageFilePath(const ProgramState& ps) {
 
 void ShowOutput(ProgramState& ps) {
     OutputState& out = ps.output;
-    if (out.ReportWindowMinimised && out.ReportWindowMinimised()) return;
     if (out.OutputLineCount == 0) return;
     AppendBlankLine(out);
 

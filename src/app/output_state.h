@@ -26,8 +26,6 @@ struct OutputState {
     // --- report window hooks (installed by the report window; unset when headless)
     // Start of a page: load the window if needed and set its unit to characters.
     std::function<void()> PrepareReportWindow;
-    // True while the window has no inner height (minimised): nothing is shown.
-    std::function<bool()> ReportWindowMinimised;
     // Load the page file just written, show the window and set its caption.
     std::function<void(const std::string& pageFile)> ShowReportPage;
 };

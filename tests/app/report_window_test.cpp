@@ -52,8 +52,11 @@ TEST_F(ReportWindow, ShowsThePageThatShowOutputWrote) {
     EXPECT_TRUE(font.fixedPitch());
     EXPECT_DOUBLE_EQ(window.DisplayedFontSize(), 10);
 
-    // A later page replaces the text.
+    // A later page replaces the text, and a minimised window comes back
+    // to show it.
+    window.SetWindowState(1);
     ShowPage({"second page"});
+    EXPECT_EQ(window.WindowState(), 0);
     EXPECT_EQ(window.RichText1.Text(), testsupport::ReadBytes(PageFilePath(ps)));
     EXPECT_EQ(window.RichText1.Text(), "second page\r\n\r\n\r\n");
 

@@ -4,6 +4,7 @@
 #include "app/output_buffer.h"
 #include "app/help_text.h"
 #include "dialog_recorder.h"
+#include "platform/app_path.h"
 #include "platform/text_file.h"
 #include "program_state.h"
 #include "test_support.h"
@@ -90,7 +91,11 @@ TEST(ShippedData, OrbFilesLoadAllOrbs) {
 TEST(ShippedData, HelpTopicsAndTipsAreListable) {
     DialogRecorder dialogs;
     ProgramState ps;
-    ps.settings.AppPath = testsupport::ShippedDataDir();
+    // A program folder seeded from the shipped files, so listing a topic
+    // writes its page there and never into the source tree.
+    ps.settings.AppPath = testsupport::MakeTempDir();
+    SeedProgramFolder(ps.settings.AppPath, testsupport::ShippedDataDir());
+    MakeReportsFolder(ps.settings.AppPath);
     for (const char* name : kHelpFiles) {
         SCOPED_TRACE(name);
         const std::string bytes = testsupport::ReadBytes(ps.settings.AppPath + "/" + name);
@@ -102,10 +107,10 @@ TEST(ShippedData, HelpTopicsAndTipsAreListable) {
 
         ps.output.HelpFileName = std::string("\\") + name;
         EmptyOutput(ps.output);
-        // Nothing is written into the source tree: the window counts as minimised.
-        ps.output.ReportWindowMinimised = [] { return true; };
         EXPECT_TRUE(ShowHelpText(ps));
-        EXPECT_EQ(ps.output.PageLineCount, static_cast<int>(lines->size()) + 1);
+        // The topic's lines, the blank line that ends the topic and the one
+        // that showing the page adds.
+        EXPECT_EQ(ps.output.PageLineCount, static_cast<int>(lines->size()) + 2);
     }
 
     const std::string tips = testsupport::ReadBytes(ps.settings.AppPath + "/TIPOFDAY.TXT");

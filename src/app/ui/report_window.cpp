@@ -129,6 +129,9 @@ void OutputD1::EnableFontSteps() {
 void OutputD1::ShowPage(const std::string& pageFile) {
     const auto bytes = ReadFileBytes(pageFile);
     RichText1.SetText(bytes ? *bytes : std::string());
+    // A minimised window is brought back, so a report asked for is never
+    // written and shown to nobody.
+    if (isMinimized()) SetWindowState(0);
     Show(false);
     SetCaption(UiState().chart.CaptionPrefix + "Data");
 }
@@ -225,6 +228,5 @@ void OutputD1::RichText1_MouseUp(int button) {
 void InstallReportWindow(ProgramState& ps, std::function<void()> focusMainWindow) {
     FocusMainWindow() = std::move(focusMainWindow);
     ps.output.PrepareReportWindow = [] { FormOf<OutputD1>(); };
-    ps.output.ReportWindowMinimised = [] { return FormLoaded<OutputD1>() && FormOf<OutputD1>().isMinimized(); };
     ps.output.ShowReportPage = [](const std::string& pageFile) { FormOf<OutputD1>().ShowPage(pageFile); };
 }

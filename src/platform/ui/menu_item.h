@@ -5,12 +5,12 @@
 // item with items under it) runs its Click when it is about to open.
 // Checking is left to the program: choosing a checked item does not
 // uncheck it.
+#include <QAction>
+#include <QMenu>
 #include <QPointer>
 #include <functional>
 #include <string>
 
-class QAction;
-class QMenu;
 class QMenuBar;
 
 enum class MenuKind { Item, Menu };
