@@ -1,11 +1,22 @@
 #pragma once
 // Person and place data: input values of the two data sets, names and cities records.
 #include <string>
+#include <vector>
 
 struct PeopleState {
     // --- names file and record saving
     // 1: the next loading of the names list does not return to its kept position.
     int NamesListStale = 0;
+
+    // --- names list
+    // The records of the loaded names file in file order, one field per
+    // array, plus one empty spare element (the runs over the list read them).
+    std::vector<std::string> NamesName{""}, NamesDate{""}, NamesTime{""}, NamesAmPm{""}, NamesZone{""},
+        NamesLongitude{""}, NamesLatitude{""}, NamesEmail{""};
+    int ListLocked = 0;        // state of "Lock list"
+    int LockedIndex = -1;      // kept list position (0 first entry, -1 none)
+    int SettingCheckbox = 0;   // 1 while loading sets "Lock list", so its click is ignored
+    int LastClickedName = 0;   // table index of the name last clicked
 
     // --- time-zone picker
     // Which input window the picker fills: false the natal window, true the second one.

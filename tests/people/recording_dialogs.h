@@ -8,7 +8,7 @@
 
 #include "platform/dialogs.h"
 
-struct RecordedPrompt {
+struct RecordedDialogPrompt {
     std::string prompt;
     std::string title;
     MsgButtons buttons;
@@ -20,7 +20,7 @@ public:
     RecordingDialogs() { previous_ = SetDialogHandler(this); }
     ~RecordingDialogs() override { SetDialogHandler(previous_); }
 
-    std::vector<RecordedPrompt> prompts;
+    std::vector<RecordedDialogPrompt> prompts;
     std::deque<MsgResult> answers;                     // for Yes/No questions; Yes when empty
     std::deque<std::optional<std::string>> inputs;     // for input boxes; cancel when empty
 

@@ -13,6 +13,7 @@
 #include "people/ui/compute_charts.h"
 #include "people/ui/input_diurnal_window.h"
 #include "people/ui/input_window_hooks.h"
+#include "people/ui/input_window_link.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
 
@@ -34,6 +35,8 @@ void WaitForStartupNotice(ProgramState& ps) {
 }
 
 void LinkInputWindowsTo(TANDRELL& w) {
+    // The names, cities and time-zone windows' part.
+    InstallPeopleWindowHooks();
     InputWindowHooks& hooks = InputHooks();
     hooks.FocusMainWindow = [&w] { w.Show(); };
     hooks.SecondPersonMenuItems = [&w] {
@@ -67,6 +70,7 @@ void LinkInputWindowsTo(TANDRELL& w) {
 }
 
 void ReleaseMainWindowLinks(const TANDRELL&) {
+    RemovePeopleWindowHooks();
     InputWindowHooks& hooks = InputHooks();
     hooks.FocusMainWindow = nullptr;
     hooks.SecondPersonMenuItems = nullptr;

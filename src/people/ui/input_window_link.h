@@ -1,0 +1,32 @@
+#pragma once
+// What the names and cities lists, the time-zone picker and the file
+// choices do with the two input windows, and the input windows' hooks that
+// these windows fill.
+#include <string>
+
+#include "people/ui/input_boxes.h"
+
+struct ProgramState;
+
+// The boxes of the natal window and of the second data set window.
+InputBoxes NatalInputBoxes();
+InputBoxes DiurnalInputBoxes();
+
+// "2nd Person" ticked on the second data set window.
+bool SecondPersonIsSet();
+// Person B's name as the caption of "2nd Person".
+void SetSecondPersonName(const std::string& name);
+
+// After the natal set changed from a list: the second set copies the natal
+// time and place when "Use natal data" is ticked, else becomes now.
+void FollowNatalData(ProgramState& ps);
+
+// The double click's chart run: focus on the natal window, the output
+// emptied, both charts computed.
+void ComputeChartsFromList(ProgramState& ps);
+
+// Installs in the input windows' hooks the showing and hiding of the names
+// and cities lists, the time-zone picker, the names file choice of "Save to
+// disk" and the reopening of the names list after it; removes them again.
+void InstallPeopleWindowHooks();
+void RemovePeopleWindowHooks();

@@ -1,0 +1,71 @@
+#pragma once
+// The names list window: the people of the current names file in
+// alphabetical order. A click fills person A in the natal window or, with
+// "2nd Person" ticked, person B in the second data set window; a double
+// click on person A also computes the charts. "Lock list" keeps the list
+// position across reloads. The buttons of the long runs over the list stand
+// here disabled until those runs exist.
+#include <string>
+#include <vector>
+
+#include "people/name_record.h"
+#include "platform/ui/choice_controls.h"
+#include "platform/ui/form.h"
+#include "platform/ui/list_box.h"
+#include "platform/ui/simple_controls.h"
+#include "platform/ui/text_box.h"
+
+class Names : public Form {
+public:
+    Names();
+
+    // Runs of the long scans (not yet available: disabled).
+    CommandButton cmdBDFY{Container(), "BDFY"};
+    CommandButton cmdDualDynesAroundClock{Container(), "Dual dynes around clock"};
+    CheckBox chkPH{Container(), "P * H"};
+    CommandButton cmdBothDynes_Graph{Container(), "Both"};
+    CommandButton cmdDualDynes_Graph{Container(), "D"};
+    CommandButton cmdNatalDynes_Graph{Container(), "N"};
+    CheckBox Check3{Container(), "incl MR"};
+    CheckBox Check2{Container(), "1 to 1"};
+    CommandButton Command5{Container(), "T"};
+    CommandButton Command4{Container(), "G"};
+    CommandButton Command3{Container(), "Best Days for You"};
+    CommandButton Command2{Container(), "Best Days"};
+    TextBox Text2{Container()};
+    Label Label2{Container(), "Yrs difference  <= +/-"};
+    TextBox Text1{Container()};
+    Label Label1{Container(), "Display results >= +/-"};
+    CommandButton Batch1{Container(), "One vs All"};
+    CommandButton Batch{Container(), "All vs All"};
+    // The list and its own commands.
+    CheckBox Check1{Container(), "Lock list"};
+    CommandButton Command1{Container(), "Click here for cities"};
+    CommandButton cmdEditList{Container(), "Edit this List"};
+    CommandButton cmdNewFileList{Container(), "Change List"};
+    ListBox NamesOnFile{Container(), true};
+    Label lblNamesOnFile{Container()};
+
+    void Form_Load();
+    // Reads the lines of a names file into the table and the list (which
+    // the caller has emptied), then returns to the kept position.
+    void LoadNamesList(const std::vector<std::string>& lines);
+    void ShowNamesFileName();
+
+    void Check1_Click();
+    void cmdNewFileList_Click();
+    void cmdEditList_Click();
+    void Command1_Click();
+    void NamesOnFile_Click();
+    void NamesOnFile_DblClick();
+    void Text1_GotFocus();
+    void Text1_KeyPress(int& keyAscii);
+    void Text2_GotFocus();
+
+private:
+    void PlaceControls();
+    bool restoring_ = false;  // selecting the kept entry is not a user's click
+};
+
+// The names window is closed and shown again, so it reads the current file afresh.
+void ReopenNamesWindow();
