@@ -95,6 +95,10 @@ void DrawingSurface::SetDrawWidth(int pixels) {
     drawWidth_ = std::max(1, pixels);
     StateChanged("DrawWidth", {static_cast<double>(drawWidth_)}, "");
 }
+void DrawingSurface::SetDrawStyle(DrawStyle s) {
+    drawStyle_ = s;
+    StateChanged("DrawStyle", {static_cast<double>(s)}, "");
+}
 void DrawingSurface::SetFontName(const std::string& name) {
     fontName_ = name;
     StateChanged("FontName", {}, name);

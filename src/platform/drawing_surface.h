@@ -30,6 +30,10 @@ enum class LineBox { None, Box, FilledBox };
 
 enum class FillStyle { Solid = 0, Transparent = 1 };
 
+// The pattern of lines and outlines. The patterns take effect only with a
+// draw width of 1; a wider pen draws them solid, as the original did.
+enum class DrawStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Invisible = 5 };
+
 class DrawingSurface {
 public:
     virtual ~DrawingSurface() = default;
@@ -65,6 +69,8 @@ public:
     void SetFillStyle(FillStyle s);
     int DrawWidth() const { return drawWidth_; }
     void SetDrawWidth(int pixels);
+    DrawStyle GetDrawStyle() const { return drawStyle_; }
+    void SetDrawStyle(DrawStyle s);
     const std::string& FontName() const { return fontName_; }
     void SetFontName(const std::string& name);
     double FontSize() const { return fontSize_; }
@@ -156,6 +162,7 @@ private:
     Colour fillColor_ = 0;
     FillStyle fillStyle_ = FillStyle::Transparent;
     int drawWidth_ = 1;
+    DrawStyle drawStyle_ = DrawStyle::Solid;
     std::string fontName_ = "MS Sans Serif";
     double fontSize_ = 8.25;
     bool fontBold_ = false, fontItalic_ = false, fontTransparent_ = true;
