@@ -25,6 +25,7 @@ double DrawingSurface::UnitsPerPixel(ScaleUnit unit, bool horizontal) const {
         case ScaleUnit::Twips: return 1440.0 / dpi;
         case ScaleUnit::Points: return 72.0 / dpi;
         case ScaleUnit::Pixels: return 1.0;
+        case ScaleUnit::Characters: return 1440.0 / dpi / (horizontal ? 120.0 : 240.0);
         case ScaleUnit::Inches: return 1.0 / dpi;
         case ScaleUnit::Millimetres: return 25.4 / dpi;
         case ScaleUnit::Centimetres: return 2.54 / dpi;

@@ -22,8 +22,9 @@ inline int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
 inline int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
 inline int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
 
-// Units that a scale mode other than the user scale counts in.
-enum class ScaleUnit { Twips = 1, Points = 2, Pixels = 3, Inches = 5, Millimetres = 6, Centimetres = 7 };
+// Units that a scale mode other than the user scale counts in. A character
+// is 120 twips wide and 240 twips high.
+enum class ScaleUnit { Twips = 1, Points = 2, Pixels = 3, Characters = 4, Inches = 5, Millimetres = 6, Centimetres = 7 };
 
 // Box option of Line: a plain line, a box outline ("B"), a filled box ("BF").
 enum class LineBox { None, Box, FilledBox };

@@ -249,3 +249,12 @@ TEST(DrawingSurface, DashedLinesAndOpenArcs) {
     EXPECT_EQ(r.CallsOf("DrawStyle")[0].numbers, std::vector<double>{1});
     EXPECT_EQ(r.GetDrawStyle(), DrawStyle::Dash);
 }
+
+TEST(DrawingSurface, CharacterScaleCountsCharacterCells) {
+    // 640 x 480 pixels at 96 dpi are 9600 x 7200 twips: 80 characters of
+    // 120 twips across, 30 lines of 240 twips down.
+    RecordingSurface s(640, 480, 96);
+    s.SetScaleMode(ScaleUnit::Characters);
+    EXPECT_DOUBLE_EQ(s.ScaleWidth(), 80);
+    EXPECT_DOUBLE_EQ(s.ScaleHeight(), 30);
+}
