@@ -62,6 +62,12 @@ CityPlaceValues CityValues(const CityRecord& r) {
     return v;
 }
 
+bool CityValuesFit(const CityPlaceValues& v) {
+    for (double x : {v.LongDeg, v.LongMin, v.Zone, v.LatDeg, v.LatMin})
+        if (!(std::fabs(x) < 1e9)) return false;
+    return true;
+}
+
 std::string PlainNumberText(double value) {
     if (value == 0) return "0";
     char buf[64];

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "people/comma_fields.h"
 #include "people/names_file.h"
 #include "platform/dates.h"
 #include "platform/dialogs.h"
@@ -125,6 +126,9 @@ SaveOutcome WriteNameRecordToFile(ProgramState& ps, const NameRecord& record, co
         }
         oldLines = std::move(*lines);
     }
+    // Empty lines at the end hold no one, but the names list stops at the
+    // first of them: left there, they would hide the record added after them.
+    while (!oldLines.empty() && TrimBlanks(oldLines.back()).empty()) oldLines.pop_back();
 
     // Copy every line; each record of the same name is asked about separately.
     // Lines that are not whole records are copied as they stand.

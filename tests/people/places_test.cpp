@@ -34,6 +34,8 @@ TEST(CityRecord, LongitudeAndLatitudeTexts) {
     EXPECT_EQ(PlainNumberText(CityValues(CityRecord{"X", "Y", "007W05", "07N05", "07"}).LongDeg), "7");
     EXPECT_EQ(PlainNumberText(-5.5), "-5.5");
     EXPECT_EQ(PlainNumberText(0), "0");
+    EXPECT_TRUE(CityValuesFit(CityValues(CityRecord{"X", "Y", "084W23", "33N45", "-5.5"})));
+    EXPECT_FALSE(CityValuesFit(CityValues(CityRecord{"X", "Y", "084W23", "33N45", "1e99"})));
 }
 
 TEST(CityRecord, FieldsReadAcrossLineEnds) {
