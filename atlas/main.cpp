@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "people/city_record.h"
@@ -84,7 +85,7 @@ std::vector<Place> ZoneDatabasePlaces() {
         Place p;
         p.Name = ToCp1252(f[2].section('/', -1).replace('_', ' '));
         const std::string code = f[0].section(',', 0, 0).toStdString();
-        p.Region = countries.count(code) ? ToCp1252(QString::fromUtf8(countries[code].c_str())) : code;
+        p.Region = countries.count(code) ? ToCp1252(QString::fromUtf8(countries[code].c_str()).remove(',')) : code;
         char buf[16];
         std::snprintf(buf, sizeof buf, "%02d%c%02d", latDeg, latSign < 0 ? 'S' : 'N', latMin);
         p.Latitude = buf;
@@ -119,8 +120,13 @@ int main(int argc, char** argv) {
     QFile::remove(QString::fromStdString(pathFile));
     QFile::remove(QString::fromStdString(resultFile));
 
+    // The shipped cities file is made from the same zone database: each
+    // place is listed once, the cities file's line first.
     std::vector<Place> places = CitiesFilePlaces(ownFolder);
-    for (auto& p : ZoneDatabasePlaces()) places.push_back(std::move(p));
+    std::set<std::string> listed;
+    for (const Place& p : places) listed.insert(p.Name + "," + p.Region);
+    for (auto& p : ZoneDatabasePlaces())
+        if (listed.insert(p.Name + "," + p.Region).second) places.push_back(std::move(p));
 
     QDialog dialog;
     dialog.setWindowTitle("Atlas");
