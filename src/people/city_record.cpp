@@ -1,7 +1,7 @@
 #include "people/city_record.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "people/comma_fields.h"
 #include "platform/dialogs.h"
@@ -70,7 +70,8 @@ bool CityValuesFit(const CityPlaceValues& v) {
 
 std::string PlainNumberText(double value) {
     if (value == 0) return "0";
+    // Not printf, whose decimal point follows the user's locale.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.7g", value);
-    return buf;
+    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 7).ptr;
+    return std::string(buf, end);
 }

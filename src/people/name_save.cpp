@@ -10,6 +10,7 @@
 #include "people/names_file.h"
 #include "platform/dates.h"
 #include "platform/dialogs.h"
+#include "platform/numbers.h"
 #include "platform/text_file.h"
 #include "program_state.h"
 
@@ -33,7 +34,7 @@ std::optional<double> StrictNumber(const std::string& text) {
         }
     }
     if (!digit) return std::nullopt;
-    return std::strtod(text.c_str(), nullptr);
+    return Val(text);
 }
 
 // A whole number within lo..hi, or nullopt.
