@@ -1,5 +1,5 @@
 // Stand-in atlas program. Lists the places of the time-zone database and of
-// the shipped cities file, lets the user search them by name and, on OK,
+// the current cities file, lets the user search them by name and, on OK,
 // writes PCATPATH.TXT (its own folder) and TSRTEMP.TXT (place name,
 // latitude such as 33N45, longitude such as 84W23, region, zone in hours
 // West positive) in its own folder, then ends.
@@ -21,7 +21,10 @@
 #include <set>
 #include <vector>
 
+#include "app/settings.h"
+#include "app/settings_file.h"
 #include "people/city_record.h"
+#include "platform/app_path.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -97,8 +100,14 @@ std::vector<Place> ZoneDatabasePlaces() {
     return places;
 }
 
+// The places of the user's current cities file (as the settings file of the
+// program folder names it), else of the cities file shipped beside this program.
 std::vector<Place> CitiesFilePlaces(const QString& ownFolder) {
-    for (const QString& path : {ownFolder + "/GA_MA.LL", ownFolder + "/data/GA_MA.LL"}) {
+    Settings settings;
+    settings.AppPath = StandardProgramFolder();
+    LoadSettings(settings);
+    const QString current = QString::fromStdString(settings.CurrentCitiesFile);
+    for (const QString& path : {current, ownFolder + "/GA_MA.LL", ownFolder + "/data/GA_MA.LL"}) {
         const auto lines = ReadTextLines(path.toStdString());
         if (!lines) continue;
         std::vector<Place> places;
