@@ -1,5 +1,5 @@
 // Stand-in atlas program. Lists the places of the time-zone database and of
-// the shipped cities file, lets the user search them by name and, on OK,
+// the current cities file, lets the user search them by name and, on OK,
 // writes PCATPATH.TXT (its own folder) and TSRTEMP.TXT (place name,
 // latitude such as 33N45, longitude such as 84W23, region, zone in hours
 // West positive) in its own folder, then ends.
@@ -18,9 +18,13 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <vector>
 
+#include "app/settings.h"
+#include "app/settings_file.h"
 #include "people/city_record.h"
+#include "platform/app_path.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -84,7 +88,7 @@ std::vector<Place> ZoneDatabasePlaces() {
         Place p;
         p.Name = ToCp1252(f[2].section('/', -1).replace('_', ' '));
         const std::string code = f[0].section(',', 0, 0).toStdString();
-        p.Region = countries.count(code) ? ToCp1252(QString::fromUtf8(countries[code].c_str())) : code;
+        p.Region = countries.count(code) ? ToCp1252(QString::fromUtf8(countries[code].c_str()).remove(',')) : code;
         char buf[16];
         std::snprintf(buf, sizeof buf, "%02d%c%02d", latDeg, latSign < 0 ? 'S' : 'N', latMin);
         p.Latitude = buf;
@@ -96,8 +100,14 @@ std::vector<Place> ZoneDatabasePlaces() {
     return places;
 }
 
+// The places of the user's current cities file (as the settings file of the
+// program folder names it), else of the cities file shipped beside this program.
 std::vector<Place> CitiesFilePlaces(const QString& ownFolder) {
-    for (const QString& path : {ownFolder + "/GA_MA.LL", ownFolder + "/data/GA_MA.LL"}) {
+    Settings settings;
+    settings.AppPath = StandardProgramFolder();
+    LoadSettings(settings);
+    const QString current = QString::fromStdString(settings.CurrentCitiesFile);
+    for (const QString& path : {current, ownFolder + "/GA_MA.LL", ownFolder + "/data/GA_MA.LL"}) {
         const auto lines = ReadTextLines(path.toStdString());
         if (!lines) continue;
         std::vector<Place> places;
@@ -119,8 +129,13 @@ int main(int argc, char** argv) {
     QFile::remove(QString::fromStdString(pathFile));
     QFile::remove(QString::fromStdString(resultFile));
 
+    // The shipped cities file is made from the same zone database: each
+    // place is listed once, the cities file's line first.
     std::vector<Place> places = CitiesFilePlaces(ownFolder);
-    for (auto& p : ZoneDatabasePlaces()) places.push_back(std::move(p));
+    std::set<std::string> listed;
+    for (const Place& p : places) listed.insert(p.Name + "," + p.Region);
+    for (auto& p : ZoneDatabasePlaces())
+        if (listed.insert(p.Name + "," + p.Region).second) places.push_back(std::move(p));
 
     QDialog dialog;
     dialog.setWindowTitle("Atlas");

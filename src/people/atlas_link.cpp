@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 
+#include "people/city_record.h"
 #include "people/people_state.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -33,10 +33,7 @@ bool IsRunnable(const QString& path) {
 
 // A number as shown in a message: a blank before a non-negative one.
 std::string SignedText(float value) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(value));
-    std::string s = buf;
-    if (s == "-0") s = "0";
+    const std::string s = PlainNumberText(static_cast<double>(value));
     return value >= 0 ? " " + s : s;
 }
 

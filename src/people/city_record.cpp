@@ -1,7 +1,7 @@
 #include "people/city_record.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "people/comma_fields.h"
 #include "platform/dialogs.h"
@@ -62,9 +62,16 @@ CityPlaceValues CityValues(const CityRecord& r) {
     return v;
 }
 
+bool CityValuesFit(const CityPlaceValues& v) {
+    for (double x : {v.LongDeg, v.LongMin, v.Zone, v.LatDeg, v.LatMin})
+        if (!(std::fabs(x) < 1e9)) return false;
+    return true;
+}
+
 std::string PlainNumberText(double value) {
     if (value == 0) return "0";
+    // Not printf, whose decimal point follows the user's locale.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.7g", value);
-    return buf;
+    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 7).ptr;
+    return std::string(buf, end);
 }

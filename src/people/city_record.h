@@ -41,6 +41,8 @@ struct CityPlaceValues {
     bool South = false;  // the latitude letter is exactly "S"
 };
 CityPlaceValues CityValues(const CityRecord& record);
+// False when a number is too large for its box (a zone such as 1e99).
+bool CityValuesFit(const CityPlaceValues& values);
 
 // A number as the input boxes take it: plain decimal text, no leading blank
 // (7 for 07, -5.5 for -5.5).

@@ -12,8 +12,8 @@
 
 namespace {
 
-// The month of an exact three-letter abbreviation, any case; 0 when none.
-int MonthFromAbbrev(const std::string& text) { return text.size() == 3 ? MonthFromName(text) : 0; }
+// Numbers whose whole part a box cannot take are a fault of the record.
+bool Representable(double value) { return std::fabs(value) < 1e9; }
 
 bool AllDigits(const std::string& s) {
     if (s.empty()) return false;
@@ -79,7 +79,7 @@ std::optional<RecordDate> ParseRecordDate(const std::string& text) {
     }
     if (!cur.empty()) parts.push_back(cur);
     if (parts.size() != 3 || !AllDigits(parts[0]) || !AllDigits(parts[2])) return std::nullopt;
-    const int month = MonthFromAbbrev(parts[1]);
+    const int month = MonthFromName(parts[1]);
     RecordDate d;
     d.Month = month;
     if (parts[0].size() == 4 && parts[2].size() <= 2) {  // year first
@@ -96,15 +96,15 @@ std::optional<RecordDate> ParseRecordDate(const std::string& text) {
 std::optional<NameRecordValues> DecodeNameRecord(const NameRecord& r) {
     const auto date = ParseRecordDate(r.Date);
     if (!date) return std::nullopt;
+    const double t = Val(r.Time), z = Val(r.TimeZone), g = Val(r.Longitude), b = Val(r.Latitude);
+    if (!Representable(t) || !Representable(z) || !Representable(g) || !Representable(b)) return std::nullopt;
     NameRecordValues v;
     v.Date = *date;
-    SplitDotMinutes(Val(r.Time), v.Hour, v.Minute);
+    SplitDotMinutes(t, v.Hour, v.Minute);
     v.AM = UpperCaseText(r.AmPm) == "A";
-    v.Zone = Val(r.TimeZone);
-    const double g = Val(r.Longitude);
+    v.Zone = z;
     SplitDotMinutes(g, v.LongDeg, v.LongMin);
     v.East = g < 0;
-    const double b = Val(r.Latitude);
     SplitDotMinutes(b, v.LatDeg, v.LatMin);
     v.South = b < 0;
     return v;

@@ -32,8 +32,8 @@ struct RecordDate {
     int Month = 0;
     int Year = 0;
 };
-// Reads "dd mmm yyyy" (or the year-first form "yyyy mmm dd"); nullopt when
-// the text is not a valid date.
+// Reads "dd mmm yyyy" (or the year-first form "yyyy mmm dd"; the month may
+// also be written out in full); nullopt when the text is not a valid date.
 std::optional<RecordDate> ParseRecordDate(const std::string& text);
 
 // The input-window values a record gives (names list click).
@@ -50,7 +50,7 @@ struct NameRecordValues {
     int LatMin = 0;
     bool South = false;
 };
-// nullopt when the date cannot be read.
+// nullopt when the date cannot be read or a number is too large for a box.
 std::optional<NameRecordValues> DecodeNameRecord(const NameRecord& record);
 
 // Upper case in the program's 8-bit code page (names compare this way).

@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <vector>
 
+#include "people/comma_fields.h"
 #include "people/names_file.h"
 #include "platform/dates.h"
 #include "platform/dialogs.h"
+#include "platform/numbers.h"
 #include "platform/text_file.h"
 #include "program_state.h"
 
@@ -32,7 +34,7 @@ std::optional<double> StrictNumber(const std::string& text) {
         }
     }
     if (!digit) return std::nullopt;
-    return std::strtod(text.c_str(), nullptr);
+    return Val(text);
 }
 
 // A whole number within lo..hi, or nullopt.
@@ -125,6 +127,9 @@ SaveOutcome WriteNameRecordToFile(ProgramState& ps, const NameRecord& record, co
         }
         oldLines = std::move(*lines);
     }
+    // Empty lines at the end hold no one, but the names list stops at the
+    // first of them: left there, they would hide the record added after them.
+    while (!oldLines.empty() && TrimBlanks(oldLines.back()).empty()) oldLines.pop_back();
 
     // Copy every line; each record of the same name is asked about separately.
     // Lines that are not whole records are copied as they stand.

@@ -120,6 +120,19 @@ TEST_F(CitiesWindowTest, FaultyFileKeepsPlacesBeforeTheFault) {
     EXPECT_NE(dialogs.Prompts()[0].text.find("in the Cities window and edit the incorrect data."), std::string::npos);
 }
 
+TEST_F(CitiesWindowTest, PlaceWithAnUnusableZoneIsReported) {
+    WriteAppFile("ga_ma.ll", "Bad,Zone,084W23,33N45,1e99\r\n");
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK);
+    Geograph& w = FormOf<Geograph>();
+    const std::string before = NatalState();
+    ClickCity(w, "Bad,Zone");
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_EQ(dialogs.Prompts()[0].title, "Error!");
+    EXPECT_NE(dialogs.Prompts()[0].text.find("associated with your chosen city."), std::string::npos);
+    EXPECT_EQ(NatalState(), before);
+}
+
 TEST_F(CitiesWindowTest, NamesAndCitiesWindowsLeadToEachOther) {
     WriteAppFile("NAMES.FIL", "Kim Sample,03 Nov 1982,11.05,P,-1,-002.20,48.52,\r\n");
     FormOf<Names>().Command1.PerformClick();

@@ -4,6 +4,7 @@
 
 #include "people/name_save.h"
 #include "people/names_file.h"
+#include "platform/text_file.h"
 #include "program_state.h"
 #include "recording_dialogs.h"
 #include "test_support.h"
@@ -95,6 +96,11 @@ TEST(NameRecordFormat, MasksAndDecodeRoundTrip) {
     EXPECT_FALSE(ParseNameRecordLine("Short,05 Mar 1960,5.30"));
     EXPECT_TRUE(ParseRecordDate("1960 Mar 05"));
     EXPECT_FALSE(ParseRecordDate("31 Feb 1960"));
+    EXPECT_TRUE(ParseRecordDate("05 March 1960"));
+    // A number no box can take makes the record unreadable.
+    NameRecord huge = *rec;
+    huge.Longitude = "1e300";
+    EXPECT_FALSE(DecodeNameRecord(huge));
 }
 
 TEST(NamesFileRead, StreamReaderAndLineView) {
@@ -191,9 +197,15 @@ TEST_F(SaveFixture, RefusedInputLeavesFileUntouched) {
 }
 
 TEST_F(SaveFixture, ShortAndBlankLinesCopiedThrough) {
-    WriteFile({kOther, "Cut Short,05 Mar 1960,5.30", ""});
+    // Lines that are not records stay as they stand; empty lines at the end
+    // go, so that the names list, which stops at an empty line, shows the new record.
+    WriteFile({kOther, "Cut Short,05 Mar 1960,5.30", "", kOther, "", "  "});
     EXPECT_EQ(Save(Jane()), SaveOutcome::Saved);
-    EXPECT_EQ(testsupport::ReadBytes(file), Crlf({kOther, "Cut Short,05 Mar 1960,5.30", "", kJaneNew}));
+    const std::vector<std::string> expected = {kOther, "Cut Short,05 Mar 1960,5.30", "", kOther, kJaneNew};
+    EXPECT_EQ(testsupport::ReadBytes(file), Crlf(expected));
+    WriteFile({kOther, "", ""});
+    EXPECT_EQ(Save(Jane()), SaveOutcome::Saved);
+    EXPECT_EQ(ReadNamesRecords(*ReadTextLines(file)).Records.size(), 2u);
 }
 
 TEST_F(SaveFixture, CancelAndMissingTarget) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 #include "people/city_record.h"
+#include "people/name_record.h"
 #include "people/time_zone_list.h"
 #include "recording_dialogs.h"
 #include "test_support.h"
@@ -34,6 +37,18 @@ TEST(CityRecord, LongitudeAndLatitudeTexts) {
     EXPECT_EQ(PlainNumberText(CityValues(CityRecord{"X", "Y", "007W05", "07N05", "07"}).LongDeg), "7");
     EXPECT_EQ(PlainNumberText(-5.5), "-5.5");
     EXPECT_EQ(PlainNumberText(0), "0");
+    EXPECT_TRUE(CityValuesFit(CityValues(CityRecord{"X", "Y", "084W23", "33N45", "-5.5"})));
+    EXPECT_FALSE(CityValuesFit(CityValues(CityRecord{"X", "Y", "084W23", "33N45", "1e99"})));
+}
+
+TEST(CityRecord, NumbersWrittenWithAPointWhateverTheLocale) {
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no decimal-comma locale on this machine";
+    const std::string zone = PlainNumberText(-5.5);
+    const std::string record = FormatNameNumber(-2.2, 3);
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(zone, "-5.5");
+    EXPECT_EQ(record, "-002.20");
 }
 
 TEST(CityRecord, FieldsReadAcrossLineEnds) {

@@ -19,6 +19,11 @@ const char* const kCitiesFileError =
     "you have entered the data correctly and in the proper amount. Please correct the data by "
     "clicking on the Edit this List command button in the Cities window and edit the incorrect data.";
 
+const char* const kCityFormatError =
+    "Format error or typographical error in selected data. Please correct this data entry by "
+    "clicking on the Edit this List command button in the Cities window and editing the data "
+    "associated with your chosen city.";
+
 std::string FileLabel(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
     return UpperCaseText(slash == std::string::npos ? path : path.substr(slash + 1));
@@ -71,6 +76,10 @@ void Geograph::CitiesOnFile_Click() {
     const long i = CitiesOnFile.ItemData(row);
     if (i < 0 || i >= static_cast<long>(cities_.size())) return;
     const CityPlaceValues place = CityValues(cities_[static_cast<size_t>(i)]);
+    if (!CityValuesFit(place)) {
+        MsgBox(kCityFormatError, MsgButtons::OK, "Error!", MsgIcon::Critical);
+        return;
+    }
     if (SecondPersonIsSet()) {
         FillCityPlace(DiurnalInputBoxes(), place);
         return;

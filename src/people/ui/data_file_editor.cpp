@@ -1,6 +1,7 @@
 #include "people/ui/data_file_editor.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 
 #include "app/editor_text.h"
 #include "app/ui/control_frames.h"
@@ -20,6 +21,10 @@ DataFileEditor::DataFileEditor() {
     Label1.Move(2880, 180, 5880, 285);
     txtContent.Move(120, 645, 8640, 6000);
     txtContent.SetFont("Courier New", 10);
+    // Both scroll bars: long records stay on one line.
+    txtContent.PlainTextEdit()->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtContent.PlainTextEdit()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtContent.PlainTextEdit()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     // The first paint happens after the caller's Show; the file is read when
     // the window is made and loaded.

@@ -7,8 +7,8 @@
 
 TimeZone::TimeZone() {
     SetCaption("Time Zones");
-    // Below the input windows; they set its left edge.
-    Move(0, 6900, 6600, 5400);
+    // Below the input windows, so that it hides none of their boxes; they set its left edge.
+    Move(0, 9000, 6600, 5400);
     UseWindowFace(*this);
     lstTimeZones.Move(120, 120, 6240, 4200);
     lstTimeZones.SetFont("Courier New", 9);
