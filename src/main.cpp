@@ -2,6 +2,7 @@
 // window, whose loading runs the start-up sequence. Returns when the
 // program ends.
 #include <QApplication>
+#include <clocale>
 #include <memory>
 
 #include "app/ui/main_window.h"
@@ -12,6 +13,10 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Qt takes the whole C locale from the system; numbers in files and in
+    // the code's own conversions are always written and read with a point,
+    // and reports get the regional separator through Format.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Tandrell");
     // Only the exit sequence ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

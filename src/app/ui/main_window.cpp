@@ -34,6 +34,7 @@ MainWindowEnvironment DefaultEnvironment() {
     env.InstanceLockPath = DefaultInstanceLockPath();
     env.DateOrder = [] { return SystemDateOrder(); };
     env.TimeFormat = [] { return SystemTimeFormat(); };
+    env.DecimalSeparator = [] { return LocaleDecimalSeparator(); };
     env.EndProgram = CloseEverythingAndQuit;
     return env;
 }

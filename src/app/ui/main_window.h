@@ -25,6 +25,8 @@ struct MainWindowEnvironment {
     // The regional date order and clock.
     std::function<int()> DateOrder;
     std::function<int()> TimeFormat;
+    // The regional decimal separator that report numbers are written with.
+    std::function<char()> DecimalSeparator = [] { return '.'; };
     // Ends the program: closes every window without its unload handlers and
     // leaves the event loop.
     std::function<void()> EndProgram;

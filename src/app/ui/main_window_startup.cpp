@@ -12,6 +12,7 @@
 #include "chart/data_files.h"
 #include "chart/planet_theory.h"
 #include "chart/time_scale.h"
+#include "platform/numbers.h"
 #include "platform/app_path.h"
 #include "platform/dialogs.h"
 #include "platform/font_registry.h"
@@ -78,6 +79,7 @@ void TANDRELL::Form_Load() {
     LoadSettings(s);
     Move(s.MainWindowLeft, s.MainWindowTop, s.MainWindowWidth, s.MainWindowHeight);
     GetDateTimeFormat(s, env.DateOrder(), env.TimeFormat());
+    SetDecimalSeparator(env.DecimalSeparator());
     ClearModeFlags(ps);
     s.MainFontName = ToCp1252(font().family());
     s.MainFontSize = font().pointSizeF();
