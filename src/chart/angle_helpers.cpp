@@ -17,6 +17,11 @@ double Floor(double x) { return std::floor(x); }
 double SinDeg(double x) { return std::sin(x * kPi / 180.0); }
 double CosDeg(double x) { return std::cos(x * kPi / 180.0); }
 double TanD(double x) { return SinDeg(x) / CosDeg(x); }
+void SinCosDeg(double x, double& s, double& c) {
+    const double r = x * kPi / 180.0;
+    s = std::sin(r);
+    c = std::cos(r);
+}
 double DegToRad(double x) { return x * kPi / 180.0; }
 double RadToDeg(double x) { return x * 180.0 / kPi; }
 

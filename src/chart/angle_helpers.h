@@ -7,6 +7,8 @@ struct ChartState;
 double SinDeg(double x);
 double CosDeg(double x);
 double TanD(double x);
+// SinDeg and CosDeg of the same x in one evaluation.
+void SinCosDeg(double x, double& s, double& c);
 double DegToRad(double x);
 double RadToDeg(double x);
 double ArcSin(double x);

@@ -31,7 +31,20 @@ double Shifted(double value, int mode, double svp, double ayanamsa) {
     return value;
 }
 
-int ZodiacMode(const ProgramState& ps) { return static_cast<int>(ps.settings.OptionValues[198]); }
+// Option 198: exactly 1 shifts by the SVP value, exactly 2 by the ayanamsa;
+// any other value, fractional ones included, leaves the tropical zodiac (as
+// the caption prefix does).
+int ZodiacMode(const ProgramState& ps) {
+    const float v = ps.settings.OptionValues[198];
+    return v == 1.0f ? 1 : (v == 2.0f ? 2 : 0);
+}
+
+// Option 218: exactly 0 or 1 picks one formula of the Part of Fortune; any
+// other value picks by day or night.
+int FortuneRule(const ProgramState& ps) {
+    const float v = ps.settings.OptionValues[218];
+    return v == 0.0f ? 0 : (v == 1.0f ? 1 : 2);
+}
 
 void ComputeRulers(const std::array<double, 14>& cusps, std::array<double, 13>& rulers, int& ruler1, int& ruler7) {
     for (int h = 1; h <= 12; ++h) {
@@ -121,7 +134,7 @@ void ComputeChartA(ProgramState& ps) {
 
     // Part of Fortune into slot 13; by day or by night after option 218.
     const double sun = cs.WorkLongitudes[1], moon = cs.WorkLongitudes[10];
-    const int rule = static_cast<int>(ps.settings.OptionValues[218]);
+    const int rule = FortuneRule(ps);
     const bool night = HouseOfField(cs.HouseStringA, 1) < 7;
     double fortune;
     if (rule == 0)

@@ -99,7 +99,9 @@ void SolveKepler(ChartState& cs) {
     double E = M;
     double next = M;
     for (int step = 0; step < kKeplerMaxSteps; ++step) {
-        next = E + (M - E + eDegrees * SinDeg(E)) / (1.0 - e * CosDeg(E));
+        double sinE, cosE;
+        SinCosDeg(E, sinE, cosE);
+        next = E + (M - E + eDegrees * sinE) / (1.0 - e * cosE);
         if (std::fabs(next - E) < kKeplerTolerance) break;
         E = next;
     }
@@ -112,7 +114,9 @@ void SolveKepler(ChartState& cs) {
     else
         cs.PlanetRadius = cs.VectorLength;
 
-    cs.TrueAnomaly = Normalize360(RadToDeg(2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * TanD(E / 2.0))));
+    double sinHalf, cosHalf;
+    SinCosDeg(E / 2.0, sinHalf, cosHalf);
+    cs.TrueAnomaly = Normalize360(RadToDeg(2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * (sinHalf / cosHalf))));
     cs.ArgLatitude = cs.PerihelionArg + cs.TrueAnomaly;
     HelioEclipticCoords(cs);
 
@@ -129,9 +133,12 @@ void SolveKepler(ChartState& cs) {
 void HelioEclipticCoords(ChartState& cs) {
     const double u = cs.ArgLatitude;
     const double i = cs.Inclination;
-    cs.LoopJ = CosDeg(u);
-    cs.LoopI = SinDeg(u) * CosDeg(i);
-    cs.LoopK = SinDeg(u) * SinDeg(i);
+    double sinU, cosU, sinI, cosI;
+    SinCosDeg(u, sinU, cosU);
+    SinCosDeg(i, sinI, cosI);
+    cs.LoopJ = cosU;
+    cs.LoopI = sinU * cosI;
+    cs.LoopK = sinU * sinI;
     ArcTan2Deg(cs);
     cs.HelioLongitude = cs.SphereLongitude + cs.NodeLongitude;
     cs.HelioLatitude = cs.SphereLatitude;
@@ -149,9 +156,14 @@ void HelioToGeocentric(ChartState& cs) {
     const double R = cs.EarthRadius;
     const double L = cs.EarthHelioLongitude;
     const double B = cs.EarthHelioLatitude;
-    cs.LoopJ = r * CosDeg(b) * CosDeg(l) - R * CosDeg(B) * CosDeg(L);
-    cs.LoopI = r * CosDeg(b) * SinDeg(l) - R * CosDeg(B) * SinDeg(L);
-    cs.LoopK = r * SinDeg(b) - R * SinDeg(B);
+    double sb, cb, sl, cl, sB, cB, sL, cL;
+    SinCosDeg(b, sb, cb);
+    SinCosDeg(l, sl, cl);
+    SinCosDeg(B, sB, cB);
+    SinCosDeg(L, sL, cL);
+    cs.LoopJ = r * cb * cl - R * cB * cL;
+    cs.LoopI = r * cb * sl - R * cB * sL;
+    cs.LoopK = r * sb - R * sB;
     ArcTan2Deg(cs);
     cs.GeoLongitude = cs.SphereLongitude;
     cs.GeoLatitude = cs.SphereLatitude;

@@ -43,12 +43,12 @@ template <std::size_t NA, std::size_t NE, std::size_t NB, std::size_t ND>
 void PerturbGreatPlanet(ChartState& cs, const PerturbationTerm (&a)[NA], const PerturbationTerm (&e)[NE],
                         const PerturbationTerm (&b)[NB], const PerturbationTerm (&d)[ND]) {
     CalcPerturbationArgs(cs);
-    const ArgValues args = CurrentArgs(cs);
+    TrigTable table(CurrentArgs(cs));
     const double nu = cs.PertNu;
-    cs.PertLongitude = SumTerms(a, args, nu);
-    cs.PertEccentricity = SumTerms(e, args, nu) / kEccentricityUnit;
-    cs.PertPerihelion = SumTerms(b, args, nu);
-    cs.PertSemiAxis = SumTerms(d, args, nu) / kSemiAxisUnit;
+    cs.PertLongitude = SumTerms(a, table, nu);
+    cs.PertEccentricity = SumTerms(e, table, nu) / kEccentricityUnit;
+    cs.PertPerihelion = SumTerms(b, table, nu);
+    cs.PertSemiAxis = SumTerms(d, table, nu) / kSemiAxisUnit;
 
     const double bOverE = cs.PertPerihelion / cs.Eccentricity;
     cs.MeanLongitude = cs.MeanLongitude + cs.PertLongitude;
@@ -69,15 +69,14 @@ void SetOuterArgs(ChartState& cs) {
 // which replaces the one derived from the element table. Returns the
 // corrected mean anomaly.
 template <std::size_t NA, std::size_t NE, std::size_t NB, std::size_t ND>
-double ApplyOuterCorrections(ChartState& cs, double meanAnomaly, const PerturbationTerm (&a)[NA],
+double ApplyOuterCorrections(ChartState& cs, TrigTable& table, double meanAnomaly, const PerturbationTerm (&a)[NA],
                              const PerturbationTerm (&e)[NE], const PerturbationTerm (&b)[NB],
                              const PerturbationTerm (&d)[ND], double semiAxisUnit) {
-    const ArgValues args = CurrentArgs(cs);
     const double nu = cs.PertNu;
-    cs.PertLongitude = SumTerms(a, args, nu);
-    cs.PertEccentricity = SumTerms(e, args, nu) / kEccentricityUnit;
-    cs.PertPerihelion = SumTerms(b, args, nu);
-    cs.PertSemiAxis = SumTerms(d, args, nu) / semiAxisUnit;
+    cs.PertLongitude = SumTerms(a, table, nu);
+    cs.PertEccentricity = SumTerms(e, table, nu) / kEccentricityUnit;
+    cs.PertPerihelion = SumTerms(b, table, nu);
+    cs.PertSemiAxis = SumTerms(d, table, nu) / semiAxisUnit;
 
     const double bOverE = cs.PertPerihelion / cs.Eccentricity;
     cs.MeanLongitude = cs.MeanLongitude + cs.PertLongitude;
@@ -115,10 +114,13 @@ void PerturbUranus(ChartState& cs) {
     cs.UranusMeanAnomaly = 72.64878 + 428.37911 * T + 0.000079 * T * T;
     cs.LoopK = cs.PertS - cs.PertP;
     cs.CalcHourAngle = cs.PertS - cs.SignOrCode;
-    // The single semi-axis term is already in AU.
-    cs.UranusMeanAnomaly = ApplyOuterCorrections(cs, cs.UranusMeanAnomaly, kUranusA, kUranusEccentricity,
+    // The element corrections leave the arguments as they are: one table
+    // serves the direct correction too. The single semi-axis term is
+    // already in AU.
+    TrigTable table(CurrentArgs(cs));
+    cs.UranusMeanAnomaly = ApplyOuterCorrections(cs, table, cs.UranusMeanAnomaly, kUranusA, kUranusEccentricity,
                                                  kUranusB, kUranusSemiAxis, 1.0);
-    cs.PertExtraLongitude = SumTerms(kUranusDirect, CurrentArgs(cs), cs.PertNu);
+    cs.PertExtraLongitude = SumTerms(kUranusDirect, table, cs.PertNu);
 }
 
 void PerturbNeptune(ChartState& cs) {
@@ -127,7 +129,8 @@ void PerturbNeptune(ChartState& cs) {
     cs.NeptuneMeanAnomaly = 37.73063 + 218.46134 * T - 0.00007 * T * T;
     cs.LoopK = cs.PertG - cs.PertP;
     cs.CalcHourAngle = cs.PertG - cs.SignOrCode;
-    cs.NeptuneMeanAnomaly = ApplyOuterCorrections(cs, cs.NeptuneMeanAnomaly, kNeptuneA, kNeptuneEccentricity,
+    TrigTable table(CurrentArgs(cs));
+    cs.NeptuneMeanAnomaly = ApplyOuterCorrections(cs, table, cs.NeptuneMeanAnomaly, kNeptuneA, kNeptuneEccentricity,
                                                   kNeptuneB, kNeptuneSemiAxis, kSemiAxisUnit);
-    cs.PertExtraLongitude = SumTerms(kNeptuneDirect, CurrentArgs(cs), cs.PertNu);
+    cs.PertExtraLongitude = SumTerms(kNeptuneDirect, table, cs.PertNu);
 }

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "chart/angle_multiples.h"
+
 namespace planet_terms {
 
 // Slots of the argument vector the evaluator reads.
@@ -50,8 +52,56 @@ struct ArgValues {
     double Value[ArgCount] = {};
 };
 
-// Sum of count terms at the given arguments and nu.
+// Sines and cosines of the whole multiples of the arguments, each argument's
+// filled on first use from one sine and cosine by the angle-addition
+// recurrences. One table serves every term sum of a planet, so each argument
+// costs a single sine/cosine evaluation instead of one per term.
+class TrigTable {
+public:
+    explicit TrigTable(const ArgValues& args) : args_(args) {}
+
+    // sin and cos of m times the argument a (any sign of m).
+    double Sin(Arg a, int m) {
+        const int n = m < 0 ? -m : m;
+        if (n > kMaxMultiple) return Direct(false, a, m);
+        if (!ready_[a]) Fill(a);
+        return m < 0 ? -table_[a].s[n] : table_[a].s[n];
+    }
+    double Cos(Arg a, int m) {
+        const int n = m < 0 ? -m : m;
+        if (n > kMaxMultiple) return Direct(true, a, m);
+        if (!ready_[a]) Fill(a);
+        return table_[a].c[n];
+    }
+    // The value of one factor of a term; a sum of two multiples by the
+    // addition theorems.
+    double Factor(const TrigFactor& f) {
+        if (f.A1 == None) return 1.0;
+        const double s1 = Sin(f.A1, f.M1), c1 = Cos(f.A1, f.M1);
+        if (f.A2 == None) return f.IsCos ? c1 : s1;
+        const double s2 = Sin(f.A2, f.M2), c2 = Cos(f.A2, f.M2);
+        return f.IsCos ? c1 * c2 - s1 * s2 : s1 * c2 + c1 * s2;
+    }
+
+private:
+    static constexpr int kMaxMultiple = 8;
+    void Fill(Arg a);
+    // A multiple beyond the table, evaluated on its own.
+    double Direct(bool isCos, Arg a, int m) const;
+
+    ArgValues args_;
+    bool ready_[ArgCount] = {};
+    AngleMultiples<kMaxMultiple> table_[ArgCount];
+};
+
+// Sum of count terms at the arguments of the table and nu.
+double SumTerms(const PerturbationTerm* terms, std::size_t count, TrigTable& table, double nu);
 double SumTerms(const PerturbationTerm* terms, std::size_t count, const ArgValues& args, double nu);
+
+template <std::size_t N>
+double SumTerms(const PerturbationTerm (&terms)[N], TrigTable& table, double nu) {
+    return SumTerms(terms, N, table, nu);
+}
 
 template <std::size_t N>
 double SumTerms(const PerturbationTerm (&terms)[N], const ArgValues& args, double nu) {

@@ -2,6 +2,7 @@
 // longitudes of Jupiter, Saturn and Pluto. The longitude is referred to the
 // equinox of 1950 and is not reduced to 0..360.
 #include "chart/angle_helpers.h"
+#include "chart/angle_multiples.h"
 #include "chart/chart_state.h"
 #include "chart/planet_theory.h"
 #include "chart/pluto_terms.h"
@@ -11,34 +12,44 @@ using planet_terms::kPlutoRows;
 
 namespace {
 constexpr double kSeriesUnit = 1000000.0;
+constexpr int kMaxMultiple = 6;  // the largest multiple in the series (6 P)
 
-// One coordinate's sum over the rows that carry a term for it.
-template <typename SinField, typename CosField>
-double SumCoordinate(double J, double S, double P, SinField sinOf, CosField cosOf) {
-    double sum = 0.0;
-    for (const auto& row : kPlutoRows) {
-        const double alpha = row.I * J + row.J * S + row.K * P;
-        if (sinOf(row) != kNoTerm) sum += sinOf(row) * SinDeg(alpha);
-        if (cosOf(row) != kNoTerm) sum += cosOf(row) * CosDeg(alpha);
-    }
-    return sum;
+constexpr bool RowsWithinMultiples() {
+    for (const auto& row : kPlutoRows)
+        for (int m : {int{row.I}, int{row.J}, int{row.K}})
+            if (m > kMaxMultiple || -m > kMaxMultiple) return false;
+    return true;
+}
+static_assert(RowsWithinMultiples(), "a Pluto row needs a larger multiple");
+
+void AddTerm(double& sum, std::int32_t sinCoefficient, std::int32_t cosCoefficient, double sinAlpha,
+             double cosAlpha) {
+    if (sinCoefficient != kNoTerm) sum += sinCoefficient * sinAlpha;
+    if (cosCoefficient != kNoTerm) sum += cosCoefficient * cosAlpha;
 }
 }  // namespace
 
 void CalcPlutoSeries(ChartState& cs) {
-    using Row = planet_terms::PlutoRow;
     const double T = cs.TimeCenturies;
-    const double J = Normalize360(238.74 + 3034.9057 * T);
-    const double S = Normalize360(267.26 + 1222.1138 * T);
-    const double P = Normalize360(93.48 + 144.96 * T);
+    const AngleMultiples<kMaxMultiple> J(Normalize360(238.74 + 3034.9057 * T));
+    const AngleMultiples<kMaxMultiple> S(Normalize360(267.26 + 1222.1138 * T));
+    const AngleMultiples<kMaxMultiple> P(Normalize360(93.48 + 144.96 * T));
 
-    const double lon = SumCoordinate(J, S, P, [](const Row& r) { return r.LonSin; },
-                                     [](const Row& r) { return r.LonCos; });
+    // alpha = i J + j S + k P of each row, by the addition theorems; every
+    // coordinate's terms of a row share the one sine and cosine of alpha.
+    double lon = 0.0, lat = 0.0, rad = 0.0;
+    for (const auto& row : kPlutoRows) {
+        double sinAlpha, cosAlpha, s, c;
+        J.Of(row.I, sinAlpha, cosAlpha);
+        S.Of(row.J, s, c);
+        AddAngle(sinAlpha, cosAlpha, s, c);
+        P.Of(row.K, s, c);
+        AddAngle(sinAlpha, cosAlpha, s, c);
+        AddTerm(lon, row.LonSin, row.LonCos, sinAlpha, cosAlpha);
+        AddTerm(lat, row.LatSin, row.LatCos, sinAlpha, cosAlpha);
+        AddTerm(rad, row.RadSin, row.RadCos, sinAlpha, cosAlpha);
+    }
     cs.PlutoHelioLongitude = 93.297471 + 144.96 * T + lon / kSeriesUnit;
-    const double lat = SumCoordinate(J, S, P, [](const Row& r) { return r.LatSin; },
-                                     [](const Row& r) { return r.LatCos; });
     cs.PlutoHelioLatitude = lat / kSeriesUnit - 3.909434;
-    const double rad = SumCoordinate(J, S, P, [](const Row& r) { return r.RadSin; },
-                                     [](const Row& r) { return r.RadCos; });
     cs.PlutoHelioRadius = rad / kSeriesUnit + 40.724725;
 }

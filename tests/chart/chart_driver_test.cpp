@@ -183,3 +183,33 @@ TEST(ChartDriver, RulersFollowTheSignOnEachCusp) {
     EXPECT_EQ(cs.RelLongitudesA[0], 100.0);
     EXPECT_EQ(cs.RelLongitudesA[3], 200.0);
 }
+
+TEST(ChartDriver, OnlyTheListedOptionValuesPickAFormula) {
+    ProgramState tropical;
+    FillCouple(tropical);
+    ComputeChartsCore(tropical);
+
+    // A zodiac mode other than exactly 1 or 2 leaves the tropical zodiac.
+    ProgramState odd;
+    FillCouple(odd);
+    odd.settings.OptionValues[198] = 1.5f;
+    ComputeChartsCore(odd);
+    for (int i = 1; i <= 15; ++i) EXPECT_DOUBLE_EQ(odd.chart.NatalLongitudes[i], tropical.chart.NatalLongitudes[i]);
+
+    // Any Part of Fortune rule but exactly 0 or 1 chooses by day or night:
+    // Sun + Ascendant - Moon when the Sun stands below the horizon (house 1..6).
+    for (float rule : {2.0f, 0.5f}) {
+        ProgramState ps;
+        FillCouple(ps);
+        ps.chart.QuietMode = 1;
+        ps.chart.UseChiron = false;
+        ps.settings.OptionValues[218] = rule;
+        ComputeChartsCore(ps);
+        const ChartState& c = ps.chart;
+        const bool night = std::stoi(c.HouseStringA.substr(0, 2)) < 7;
+        double f = night ? c.NatalLongitudes[1] + c.NatalLongitudes[14] - c.NatalLongitudes[10]
+                         : c.NatalLongitudes[10] + c.NatalLongitudes[14] - c.NatalLongitudes[1];
+        f -= 360.0 * std::floor(f / 360.0);
+        EXPECT_NEAR(c.NatalLongitudes[13], f, 1e-9) << rule;
+    }
+}

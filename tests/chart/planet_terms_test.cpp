@@ -99,3 +99,23 @@ TEST(PlanetTerms, EvaluatorReadsPolynomialAndFactors) {
     const PerturbationTerm summed[] = {Term(Cos(S, 2, Eta, 1), 0.5), Term(Sin(Q), 0.0, 4.0)};
     EXPECT_NEAR(SumTerms(summed, args, nu), 0.5 * CosDeg(27) + 1.2 * SinDeg(50), 1e-12);
 }
+
+// The table of multiples must give what each sine and cosine would give on
+// its own, for large and negative arguments, negative multiples, sums of two
+// arguments and multiples beyond the table.
+TEST(PlanetTerms, TableOfMultiplesMatchesDirectEvaluation) {
+    ArgValues args;
+    const double values[] = {0.0, -1783.61, 3345.2, -0.25, 17.0, 181.5, -359.9, 92.125, 4021.7, 0.001, -77.7};
+    for (int a = 0; a < ArgCount; ++a) args.Value[a] = values[a];
+    TrigTable table(args);
+    for (int a = V; a < ArgCount; ++a) {
+        const Arg arg = static_cast<Arg>(a);
+        for (int m = -12; m <= 12; ++m) {
+            EXPECT_NEAR(table.Sin(arg, m), SinDeg(m * args.Value[a]), 1e-12) << a << " " << m;
+            EXPECT_NEAR(table.Cos(arg, m), CosDeg(m * args.Value[a]), 1e-12) << a << " " << m;
+        }
+    }
+    EXPECT_NEAR(table.Factor(Sin(S, 2, Theta, -3)), SinDeg(2 * args.Value[S] - 3 * args.Value[Theta]), 1e-12);
+    EXPECT_NEAR(table.Factor(Cos(Zeta, 5, Q, 4)), CosDeg(5 * args.Value[Zeta] + 4 * args.Value[Q]), 1e-12);
+    EXPECT_EQ(table.Factor(TrigFactor{}), 1.0);
+}
