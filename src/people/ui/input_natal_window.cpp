@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-#include "app/output_buffer.h"
 #include "app/ui/ui_state.h"
 #include "people/name_save.h"
 #include "people/second_set_values.h"
@@ -138,18 +137,7 @@ void InputD::Form_Load() {
 
 void InputD::cmdNow_Click() { SetToPresentMoment(); }
 
-void InputD::cmdOK_Click() {
-    ProgramState& ps = UiState();
-    HideInputAndListWindows();
-    CallHook(InputHooks().UnloadTimeZonePicker);
-    CallHook(InputHooks().UnloadTip);
-    EmptyOutput(ps.output);
-    ComputeCharts(ps);
-    // Before the first chart there is no Input menu to bring the windows
-    // back: after a refused input they come back at once.
-    const bool menusVisible = InputHooks().ChartMenusVisible && InputHooks().ChartMenusVisible();
-    if (ps.chart.InputError == 1 && !menusVisible) ShowInputAndListWindows();
-}
+void InputD::cmdOK_Click() { RecomputeCharts(UiState()); }
 
 void InputD::cmdSave_Click() {
     ProgramState& ps = UiState();
