@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "app/ui/control_frames.h"
 #include "app/ui/ui_state.h"
 #include "people/name_save.h"
 #include "people/second_set_values.h"
@@ -51,6 +52,8 @@ void InputD::Arrange() {
     PlaceRow(14, lblEmail, txtEmail);
     txtEmail.Move(kBoxLeft, RowTop(14), kBoxWidth + kThirdWidth + 120, kRowHeight);
     Move(0, kWindowTop, kWindowWidth + 240, RowTop(15) + 600);
+    // The face colour, on which the white dividers and frames show.
+    UseWindowFace(*this);
 
     QWidget* order[] = {txtName.Widget(),    txtMonth.Widget(),   txtDay.Widget(),   txtYear.Widget(),
                         txtBirthHour.Widget(), txtBirthMinute.Widget(), txtTZ.Widget(), txtLongDeg.Widget(),
