@@ -48,7 +48,7 @@ void InputD::Arrange() {
     PlaceRow(11, lblLatMin, txtLatMin);
     cmdSave.Move(kLabelLeft, RowTop(12) + 60, kLabelWidth, 380);
     cmdOK.Move(kBoxLeft, RowTop(12) + 60, kBoxWidth + kThirdWidth + 120, 380);
-    cmdNow.Move(kLabelLeft, RowTop(13) + 140, kLabelWidth, 320);
+    cmdNow.Move(kLabelLeft, RowTop(13) + 70, kLabelWidth, 300);
     PlaceRow(14, lblEmail, txtEmail);
     txtEmail.Move(kBoxLeft, RowTop(14), kBoxWidth + kThirdWidth + 120, kRowHeight);
     Move(0, kWindowTop, kWindowWidth + 240, RowTop(15) + 600);
