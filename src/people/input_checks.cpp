@@ -1,5 +1,6 @@
 #include "people/input_checks.h"
 
+#include <array>
 #include <cmath>
 
 #include "platform/dates.h"
@@ -13,15 +14,32 @@ using ErrorFn = void (*)(ProgramState&);
 
 void Warn(const char* message) { MsgBox(message, MsgButtons::OK, "Warning!", MsgIcon::Information); }
 
-// Completeness of one data set; westBound: the zone may not lie below -2
-// while West is set.
-void PresentGroups(ProgramState& ps, const DataSetFields& f, ErrorFn error) {
-    if (Val(f.Month) == 0 || Val(f.Day) == 0 || Val(f.Year) == 0) error(ps);
-    if (f.Month.empty() || f.Day.empty() || f.Year.empty()) error(ps);
-    if (f.Hour.empty() || f.Minute.empty() || f.Zone.empty()) error(ps);
-    if (f.LongDeg.empty() || f.LongMin.empty()) error(ps);
-    if (f.LatDeg.empty() || f.LatMin.empty()) error(ps);
-    if (Val(f.Zone) < -2 && f.West) error(ps);
+// The completeness groups of one data set, in order; true where a group
+// fails. The zone may not lie below -2 while West is set.
+std::array<bool, 6> PresentGroupFailures(const DataSetFields& f) {
+    return {Val(f.Month) == 0 || Val(f.Day) == 0 || Val(f.Year) == 0,
+            f.Month.empty() || f.Day.empty() || f.Year.empty(),
+            f.Hour.empty() || f.Minute.empty() || f.Zone.empty(),
+            f.LongDeg.empty() || f.LongMin.empty(),
+            f.LatDeg.empty() || f.LatMin.empty(),
+            Val(f.Zone) < -2 && f.West};
+}
+
+// The range groups of one data set, in order; the year's lower bound holds
+// for the natal set only.
+std::array<bool, 6> RangeGroupFailures(const DataSetFields& f, bool natal) {
+    return {Val(f.Month) > 12 || Val(f.Day) > 31 || Val(f.Year) > 2099,
+            Val(f.Hour) > 12 || Val(f.Minute) > 59,
+            Val(f.Zone) > 12 || Val(f.Zone) < -13,
+            Val(f.LongDeg) > 180 || Val(f.LongMin) > 59,
+            Val(f.LatMin) > 59,
+            natal && Val(f.Year) < 100};
+}
+
+bool AnyFails(const std::array<bool, 6>& groups) {
+    for (bool failed : groups)
+        if (failed) return true;
+    return false;
 }
 
 bool LatitudeTooHigh(const DataSetFields& f) {
@@ -37,16 +55,11 @@ bool CalendarDate(const DataSetFields& f) {
     return y >= 1 && y < 1583 && y % 4 == 0 && m == 2 && d == 29;
 }
 
-// Whether the listed groups already reported the date.
-bool DateAlreadyReported(const DataSetFields& f, bool natal) {
-    const double m = Val(f.Month), d = Val(f.Day), y = Val(f.Year);
-    if (m == 0 || d == 0 || y == 0 || f.Month.empty() || f.Day.empty() || f.Year.empty()) return true;
-    if (m > 12 || d > 31 || y > 2099) return true;
-    return natal && y < 100;
-}
-
 // The closing group: what passes the listed groups but cannot be computed.
+// A data set that a listed group has reported already gets no further
+// message, so the count of messages stays that of the listed groups.
 bool Unsound(const DataSetFields& f, bool natal) {
+    if (AnyFails(PresentGroupFailures(f)) || AnyFails(RangeGroupFailures(f, natal))) return false;
     const std::string* boxes[] = {&f.Month,   &f.Day,     &f.Year,   &f.Hour,   &f.Minute,
                                   &f.Zone,    &f.LongDeg, &f.LongMin, &f.LatDeg, &f.LatMin};
     double v = 0.0;
@@ -56,19 +69,19 @@ bool Unsound(const DataSetFields& f, bool natal) {
     const std::string* unsigned_boxes[] = {&f.Hour, &f.Minute, &f.LongDeg, &f.LongMin, &f.LatDeg, &f.LatMin};
     for (const std::string* box : unsigned_boxes)
         if (StrictValue(*box) < 0) return true;
-    if (!DateAlreadyReported(f, natal) && !CalendarDate(f)) return true;
+    if (!CalendarDate(f)) return true;
     // No house system and no reader can take a place beyond the pole.
     if (StrictValue(f.LatDeg) + StrictValue(f.LatMin) / 60.0 > 90.0) return true;
     return false;
 }
 
+void ReportFailures(ProgramState& ps, const std::array<bool, 6>& groups, ErrorFn error) {
+    for (bool failed : groups)
+        if (failed) error(ps);
+}
+
 void RangeGroups(ProgramState& ps, const DataSetFields& f, ErrorFn error, bool natal) {
-    if (Val(f.Month) > 12 || Val(f.Day) > 31 || Val(f.Year) > 2099) error(ps);
-    if (Val(f.Hour) > 12 || Val(f.Minute) > 59) error(ps);
-    if (Val(f.Zone) > 12 || Val(f.Zone) < -13) error(ps);
-    if (Val(f.LongDeg) > 180 || Val(f.LongMin) > 59) error(ps);
-    if (Val(f.LatMin) > 59) error(ps);
-    if (natal && Val(f.Year) < 100) error(ps);
+    ReportFailures(ps, RangeGroupFailures(f, natal), error);
     if (Unsound(f, natal)) error(ps);
 }
 
@@ -85,8 +98,8 @@ void DiurnalInputError(ProgramState& ps) {
 }
 
 void CheckInputPresent(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal) {
-    PresentGroups(ps, natal, NatalInputError);
-    PresentGroups(ps, diurnal, DiurnalInputError);
+    ReportFailures(ps, PresentGroupFailures(natal), NatalInputError);
+    ReportFailures(ps, PresentGroupFailures(diurnal), DiurnalInputError);
 }
 
 void CheckLatitude(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal,

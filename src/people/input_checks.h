@@ -8,7 +8,8 @@
 // refuses what the readers or the chart computation cannot take: a box that
 // is not a number as a whole, a negative value in a box that holds no sign,
 // a date that is not in the calendar (31 February), a latitude beyond 90
-// degrees. It stays quiet about what an earlier group already reported.
+// degrees. It stays quiet about a data set that a listed group has already
+// reported, so the listed groups' message counts stand.
 #include "people/input_fields.h"
 
 struct ProgramState;

@@ -158,6 +158,15 @@ TEST_F(ChartRunTest, RefusedInputComputesNothingAndKeepsTheWindowsUsable) {
     EXPECT_TRUE(shownPage.empty());
     EXPECT_TRUE(Natal().isVisible());  // no Input menu yet: they come back
     EXPECT_TRUE(Second().isVisible());
+    // So does a house-system change that meets the same input.
+    {
+        DialogResponder responder;
+        responder.Answer(MsgResult::OK).Answer(MsgResult::OK);
+        RecomputeCharts(ps);
+        EXPECT_EQ(responder.Prompts().size(), 2u);
+    }
+    EXPECT_TRUE(Natal().isVisible());
+    EXPECT_TRUE(Second().isVisible());
 
     // An empty second window: five diurnal messages.
     Type(Natal().txtMonth, "3");

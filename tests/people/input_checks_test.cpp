@@ -171,4 +171,15 @@ TEST(InputChecks, TextsThatAreNoNumberAndImpossibleDatesAreRefused) {
     // A day 0.4 reads as day 0.
     april.Day = "0.4";
     EXPECT_EQ(NatalMessages(april), 1);
+
+    // What a listed group reports already brings no second message.
+    DataSetFields reported = Valid();
+    reported.Month = "13x";
+    EXPECT_EQ(NatalMessages(reported), 1);
+    reported.Hour = "-3";
+    EXPECT_EQ(NatalMessages(reported), 1);
+    reported = Valid();
+    reported.Zone = "";
+    reported.Minute = "5.5.5";
+    EXPECT_EQ(DiurnalMessages(reported), 1);
 }

@@ -88,6 +88,20 @@ TEST_F(InputWindowTest, KeyFiltersByKindOfBox) {
     EXPECT_EQ(d.txtDiurnalTZ.Text(), "-3");
 }
 
+TEST_F(InputWindowTest, ClickingIntoABoxSelectsItsTextSoTypingReplacesIt) {
+    InputD& w = Natal();
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.txtName.SetFocus();
+    w.txtMonth.SetText("12");
+    QTest::mouseClick(w.txtMonth.LineEdit(), Qt::LeftButton, {}, QPoint(4, 4));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.txtMonth.LineEdit()->selectedText().toStdString(), "12");
+    QTest::keyClicks(w.txtMonth.LineEdit(), "3");
+    EXPECT_EQ(w.txtMonth.Text(), "3");
+}
+
 TEST_F(InputWindowTest, ZoneFollowsEastAndWest) {
     InputD& w = Natal();
     w.optWest.SetValue(true);

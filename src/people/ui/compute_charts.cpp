@@ -117,4 +117,8 @@ void RecomputeCharts(ProgramState& ps) {
     CallHook(InputHooks().UnloadTip);
     EmptyOutput(ps.output);
     ComputeCharts(ps);
+    // Before the first chart there is no Input menu to bring the windows
+    // back: after a refused input they come back at once.
+    const bool menusVisible = InputHooks().ChartMenusVisible && InputHooks().ChartMenusVisible();
+    if (ps.chart.InputError == 1 && !menusVisible) ShowInputAndListWindows();
 }

@@ -17,6 +17,8 @@ void ShowInputAndListWindows();
 // natal window holds "Now", puts the present moment into its date and time.
 void InputMenuShowWindows(ProgramState& ps);
 
-// After a house-system change: hides the input and list windows, unloads the
-// time-zone picker and the tip window, empties the output and runs the charts.
+// OK's run, also after a house-system change: hides the input and list
+// windows, unloads the time-zone picker and the tip window, empties the
+// output and runs the charts. When the input is refused before any chart
+// exists (no Input menu yet), the input windows are shown again.
 void RecomputeCharts(ProgramState& ps);

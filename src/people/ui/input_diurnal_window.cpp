@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "app/ui/control_frames.h"
 #include "app/ui/ui_state.h"
 #include "people/ui/input_box_rules.h"
 #include "people/ui/input_natal_window.h"
@@ -59,6 +60,8 @@ void InputD1::Arrange() {
     PlaceRow(16, lblDiurnalEmail, txtDiurnalEmail);
     txtDiurnalEmail.Move(kBoxLeft, RowTop(16), kBoxWidth + kThirdWidth + 120, kRowHeight);
     Move(kWindowWidth + 300, kWindowTop, kWindowWidth + 240, RowTop(17) + 600);
+    // The face colour, on which the white dividers and frames show.
+    UseWindowFace(*this);
 
     QWidget* order[] = {txtDiurnalMonth.Widget(),   txtDiurnalDay.Widget(),     txtDiurnalYear.Widget(),
                         txtDiurnalHour.Widget(),    txtDiurnalMinute.Widget(),  txtDiurnalTZ.Widget(),

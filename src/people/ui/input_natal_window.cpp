@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/output_buffer.h"
+#include "app/ui/control_frames.h"
 #include "app/ui/ui_state.h"
 #include "people/name_save.h"
 #include "people/second_set_values.h"
@@ -48,10 +48,12 @@ void InputD::Arrange() {
     PlaceRow(11, lblLatMin, txtLatMin);
     cmdSave.Move(kLabelLeft, RowTop(12) + 60, kLabelWidth, 380);
     cmdOK.Move(kBoxLeft, RowTop(12) + 60, kBoxWidth + kThirdWidth + 120, 380);
-    cmdNow.Move(kLabelLeft, RowTop(13) + 140, kLabelWidth, 320);
+    cmdNow.Move(kLabelLeft, RowTop(13) + 70, kLabelWidth, 300);
     PlaceRow(14, lblEmail, txtEmail);
     txtEmail.Move(kBoxLeft, RowTop(14), kBoxWidth + kThirdWidth + 120, kRowHeight);
     Move(0, kWindowTop, kWindowWidth + 240, RowTop(15) + 600);
+    // The face colour, on which the white dividers and frames show.
+    UseWindowFace(*this);
 
     QWidget* order[] = {txtName.Widget(),    txtMonth.Widget(),   txtDay.Widget(),   txtYear.Widget(),
                         txtBirthHour.Widget(), txtBirthMinute.Widget(), txtTZ.Widget(), txtLongDeg.Widget(),
@@ -138,18 +140,7 @@ void InputD::Form_Load() {
 
 void InputD::cmdNow_Click() { SetToPresentMoment(); }
 
-void InputD::cmdOK_Click() {
-    ProgramState& ps = UiState();
-    HideInputAndListWindows();
-    CallHook(InputHooks().UnloadTimeZonePicker);
-    CallHook(InputHooks().UnloadTip);
-    EmptyOutput(ps.output);
-    ComputeCharts(ps);
-    // Before the first chart there is no Input menu to bring the windows
-    // back: after a refused input they come back at once.
-    const bool menusVisible = InputHooks().ChartMenusVisible && InputHooks().ChartMenusVisible();
-    if (ps.chart.InputError == 1 && !menusVisible) ShowInputAndListWindows();
-}
+void InputD::cmdOK_Click() { RecomputeCharts(UiState()); }
 
 void InputD::cmdSave_Click() {
     ProgramState& ps = UiState();
