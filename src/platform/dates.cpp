@@ -72,6 +72,15 @@ bool IsValidDate(int year, int month, int day) {
     return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
+DateTime AddDays(const DateTime& dt, int days) {
+    const QDate d = QDate(dt.Year, dt.Month, dt.Day).addDays(days);
+    DateTime out = dt;
+    out.Year = d.year();
+    out.Month = d.month();
+    out.Day = d.day();
+    return out;
+}
+
 std::string FormatDate(const DateTime& dt, std::string_view mask) {
     bool twelveHour = false;
     for (size_t i = 0; i < mask.size(); ++i)

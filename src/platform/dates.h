@@ -27,6 +27,10 @@ int MonthFromName(std::string_view name);
 // Whether the day exists in that month of the Gregorian calendar.
 bool IsValidDate(int year, int month, int day);
 
+// The date `days` days later (earlier when negative), across month and
+// year ends and 29 February; the time of day is kept.
+DateTime AddDays(const DateTime& dt, int days);
+
 // A date and time under a mask. Tokens: d dd (day), m mm (month, or minutes
 // right after an hour token), mmm (Jan..Dec), yy yyyy (year), h hh (hour on
 // the 24-hour clock, or on the 12-hour clock when the mask holds AM/PM),

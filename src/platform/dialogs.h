@@ -12,9 +12,9 @@ enum class MsgResult { OK, Cancel, Yes, No, Retry, Abort, Ignore };
 
 struct FileChooserRequest {
     bool save = false;              // a Save As chooser rather than an Open one
-    std::string title;
-    std::string folder;             // where it opens
-    std::string fileName;           // proposed name
+    std::string title;              // a program text (Windows-1252)
+    std::string folder;             // where it opens, a path (UTF-8)
+    std::string fileName;           // proposed name, a path (UTF-8)
     std::vector<std::string> patterns;  // such as "*.DOC"
 };
 
@@ -26,7 +26,7 @@ public:
     // nullopt when the user cancels.
     virtual std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                                 const std::string& defaultText) = 0;
-    // The chosen path, or nullopt when cancelled.
+    // The chosen path (UTF-8, as every path), or nullopt when cancelled.
     virtual std::optional<std::string> ChooseFile(const FileChooserRequest& request) = 0;
     // A message box whose default button (the one Enter presses) is the
     // given one, counted from 1; a handler that shows no buttons may ignore it.

@@ -25,6 +25,7 @@ double DrawingSurface::UnitsPerPixel(ScaleUnit unit, bool horizontal) const {
         case ScaleUnit::Twips: return 1440.0 / dpi;
         case ScaleUnit::Points: return 72.0 / dpi;
         case ScaleUnit::Pixels: return 1.0;
+        case ScaleUnit::Characters: return 1440.0 / dpi / (horizontal ? 120.0 : 240.0);
         case ScaleUnit::Inches: return 1.0 / dpi;
         case ScaleUnit::Millimetres: return 25.4 / dpi;
         case ScaleUnit::Centimetres: return 2.54 / dpi;
@@ -94,6 +95,10 @@ void DrawingSurface::SetFillStyle(FillStyle s) {
 void DrawingSurface::SetDrawWidth(int pixels) {
     drawWidth_ = std::max(1, pixels);
     StateChanged("DrawWidth", {static_cast<double>(drawWidth_)}, "");
+}
+void DrawingSurface::SetDrawStyle(DrawStyle s) {
+    drawStyle_ = s;
+    StateChanged("DrawStyle", {static_cast<double>(s)}, "");
 }
 void DrawingSurface::SetFontName(const std::string& name) {
     fontName_ = name;

@@ -22,13 +22,18 @@ inline int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
 inline int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
 inline int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
 
-// Units that a scale mode other than the user scale counts in.
-enum class ScaleUnit { Twips = 1, Points = 2, Pixels = 3, Inches = 5, Millimetres = 6, Centimetres = 7 };
+// Units that a scale mode other than the user scale counts in. A character
+// is 120 twips wide and 240 twips high.
+enum class ScaleUnit { Twips = 1, Points = 2, Pixels = 3, Characters = 4, Inches = 5, Millimetres = 6, Centimetres = 7 };
 
 // Box option of Line: a plain line, a box outline ("B"), a filled box ("BF").
 enum class LineBox { None, Box, FilledBox };
 
 enum class FillStyle { Solid = 0, Transparent = 1 };
+
+// The pattern of lines and outlines. The patterns take effect only with a
+// draw width of 1; a wider pen draws them solid, as the original did.
+enum class DrawStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Invisible = 5 };
 
 class DrawingSurface {
 public:
@@ -65,6 +70,8 @@ public:
     void SetFillStyle(FillStyle s);
     int DrawWidth() const { return drawWidth_; }
     void SetDrawWidth(int pixels);
+    DrawStyle GetDrawStyle() const { return drawStyle_; }
+    void SetDrawStyle(DrawStyle s);
     const std::string& FontName() const { return fontName_; }
     void SetFontName(const std::string& name);
     double FontSize() const { return fontSize_; }
@@ -156,6 +163,7 @@ private:
     Colour fillColor_ = 0;
     FillStyle fillStyle_ = FillStyle::Transparent;
     int drawWidth_ = 1;
+    DrawStyle drawStyle_ = DrawStyle::Solid;
     std::string fontName_ = "MS Sans Serif";
     double fontSize_ = 8.25;
     bool fontBold_ = false, fontItalic_ = false, fontTransparent_ = true;

@@ -77,6 +77,22 @@ QFont PainterSurface::CurrentQFont() const {
 
 double PainterSurface::PenWidthPx() const { return DrawWidth() * std::max(1.0, dpiX_ / 96.0); }
 
+QPen PainterSurface::LinePen(Colour colour) const {
+    QPen pen(ToQColor(colour), PenWidthPx(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    if (GetDrawStyle() == DrawStyle::Invisible) return QPen(Qt::NoPen);
+    // Patterns apply to one-pixel lines only; a wider pen stays solid.
+    if (DrawWidth() > 1) return pen;
+    switch (GetDrawStyle()) {
+        case DrawStyle::Dash: pen.setStyle(Qt::DashLine); break;
+        case DrawStyle::Dot: pen.setStyle(Qt::DotLine); break;
+        case DrawStyle::DashDot: pen.setStyle(Qt::DashDotLine); break;
+        case DrawStyle::DashDotDot: pen.setStyle(Qt::DashDotDotLine); break;
+        default: return pen;
+    }
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
 void PainterSurface::DoCls() {
     if (!painter_) return;
     painter_->fillRect(QRectF(0, 0, width_, height_), ToQColor(BackColor()));
@@ -91,8 +107,7 @@ void PainterSurface::DoLine(double x1, double y1, double x2, double y2, Colour c
     painter_->save();
     // Straight lines stay crisp: a one-pixel line lies on one pixel row.
     painter_->setRenderHint(QPainter::Antialiasing, false);
-    QPen pen(ToQColor(colour), PenWidthPx(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    painter_->setPen(pen);
+    painter_->setPen(LinePen(colour));
     const QPointF a(ToDeviceX(x1), ToDeviceY(y1)), b(ToDeviceX(x2), ToDeviceY(y2));
     if (box == LineBox::None) {
         painter_->drawLine(a, b);
@@ -143,8 +158,10 @@ void PainterSurface::DoCircle(double x, double y, double radius, Colour colour, 
     }
     painter_->save();
     painter_->setRenderHint(QPainter::Antialiasing, true);
-    if (GetFillStyle() == FillStyle::Solid) painter_->fillPath(path, ToQColor(FillColor()));
-    painter_->setPen(QPen(ToQColor(colour), PenWidthPx(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Only closed figures are filled: a whole circle or a pie; an open arc is an outline.
+    const bool closed = (!start && !end) || (pieStart && pieEnd);
+    if (closed && GetFillStyle() == FillStyle::Solid) painter_->fillPath(path, ToQColor(FillColor()));
+    painter_->setPen(LinePen(colour));
     painter_->setBrush(Qt::NoBrush);
     painter_->drawPath(path);
     painter_->restore();

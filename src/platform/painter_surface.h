@@ -3,6 +3,7 @@
 // printer page or a PDF file. The painter stays owned by the caller and must
 // be active while the surface draws.
 #include <QFont>
+#include <QPen>
 #include <QString>
 
 #include "platform/drawing_surface.h"
@@ -57,6 +58,8 @@ protected:
 private:
     void ReadDevice();
     double PenWidthPx() const;
+    // The pen of lines and outlines: colour, draw width and draw style.
+    QPen LinePen(Colour colour) const;
 
     QPainter* painter_;
     bool clearsOnBackColor_;

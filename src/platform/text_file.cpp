@@ -109,3 +109,7 @@ std::string ToCp1252(const QString& text) {
     }
     return out;
 }
+
+std::string PathToText(const std::string& path) { return ToCp1252(QString::fromStdString(path)); }
+
+std::string TextToPath(const std::string& text) { return FromCp1252(text).toStdString(); }

@@ -3,6 +3,11 @@
 // hold the file's bytes unchanged; lines are written with CR LF and read with
 // CR LF or LF. A file is replaced through a temporary file beside it, so a
 // failed write never leaves it half written.
+//
+// Paths are another matter: a path is held as UTF-8, as Qt and the system
+// give it, and every function here that takes or returns a path takes or
+// returns UTF-8. Only the contents of files (and the texts of windows and
+// messages) are Windows-1252; PathToText and TextToPath cross between them.
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,3 +33,10 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // Conversions at the widget boundary.
 QString FromCp1252(const std::string& bytes);
 std::string ToCp1252(const QString& text);
+
+// A path as a text of the program (a message, a caption, a line written to
+// a file): UTF-8 to Windows-1252.
+std::string PathToText(const std::string& path);
+// A text that names a path (a line read from a file, a box's text) as a
+// path: Windows-1252 to UTF-8.
+std::string TextToPath(const std::string& text);

@@ -126,3 +126,13 @@ TEST_F(DatesTest, ClockCanBeFixed) {
 }
 
 }  // namespace
+
+TEST(DatesArithmetic, DaysRunOnAcrossMonthAndYearEnds) {
+    const DateTime start{2024, 2, 27, 15, 20, 5};
+    EXPECT_EQ(FormatDate(AddDays(start, 2), "dd mmm yyyy"), "29 Feb 2024");
+    EXPECT_EQ(FormatDate(AddDays(start, 3), "dd mmm yyyy"), "01 Mar 2024");
+    EXPECT_EQ(FormatDate(AddDays(DateTime{2023, 12, 31}, 1), "dd mmm yyyy"), "01 Jan 2024");
+    EXPECT_EQ(FormatDate(AddDays(DateTime{2023, 3, 1}, -1), "dd mmm yyyy"), "28 Feb 2023");
+    const DateTime later = AddDays(start, 365);
+    EXPECT_EQ(FormatDate(later, "dd mmm yyyy hh:nn:ss"), "26 Feb 2025 15:20:05");
+}

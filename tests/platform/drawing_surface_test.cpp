@@ -195,3 +195,66 @@ TEST(DrawingSurface, RendersToImageAndPdf) {
     ASSERT_GT(bytes.size(), 200u);
     EXPECT_EQ(bytes.substr(0, 4), "%PDF");
 }
+
+namespace {
+
+// Dark pixels along row y between x0 and x1, and the gaps among them.
+std::pair<int, int> RunOfRow(const QImage& image, int y, int x0, int x1) {
+    int dark = 0, gaps = 0;
+    bool inGap = false;
+    for (int x = x0; x <= x1; ++x) {
+        const bool isDark = !IsBackground(image.pixel(x, y));
+        if (isDark) {
+            ++dark;
+            if (inGap) ++gaps;
+        }
+        inGap = !isDark;
+    }
+    return {dark, gaps};
+}
+
+}  // namespace
+
+TEST(DrawingSurface, DashedLinesAndOpenArcs) {
+    QImage image(240, 200, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        PainterSurface s(&painter, false);
+        s.SetScaleMode(ScaleUnit::Pixels);
+        s.SetDrawStyle(DrawStyle::Dash);
+        s.Line(10, 20, 210, 20, QBColor(0));
+        // A wider pen draws the pattern solid, as the original did.
+        s.SetDrawWidth(2);
+        s.Line(10, 40, 210, 40, QBColor(0));
+        s.SetDrawWidth(1);
+        s.SetDrawStyle(DrawStyle::Solid);
+        s.Line(10, 60, 210, 60, QBColor(0));
+        // An open arc with a solid fill style stays an outline.
+        s.SetFillStyle(FillStyle::Solid);
+        s.SetFillColor(QBColor(12));
+        s.Circle(120, 140, 50, QBColor(0), 0.0, std::numbers::pi);
+    }
+    const auto [dashDark, dashGaps] = RunOfRow(image, 20, 10, 210);
+    EXPECT_GE(dashGaps, 5);
+    EXPECT_LT(dashDark, 190);
+    EXPECT_EQ(RunOfRow(image, 40, 12, 208).second, 0);
+    EXPECT_EQ(RunOfRow(image, 60, 12, 208).second, 0);
+    // Inside the half circle (above its chord) nothing is filled.
+    EXPECT_TRUE(IsBackground(image.pixel(120, 120)));
+
+    RecordingSurface r;
+    r.SetDrawStyle(DrawStyle::Dash);
+    ASSERT_EQ(r.CallsOf("DrawStyle").size(), 1u);
+    EXPECT_EQ(r.CallsOf("DrawStyle")[0].numbers, std::vector<double>{1});
+    EXPECT_EQ(r.GetDrawStyle(), DrawStyle::Dash);
+}
+
+TEST(DrawingSurface, CharacterScaleCountsCharacterCells) {
+    // 640 x 480 pixels at 96 dpi are 9600 x 7200 twips: 80 characters of
+    // 120 twips across, 30 lines of 240 twips down.
+    RecordingSurface s(640, 480, 96);
+    s.SetScaleMode(ScaleUnit::Characters);
+    EXPECT_DOUBLE_EQ(s.ScaleWidth(), 80);
+    EXPECT_DOUBLE_EQ(s.ScaleHeight(), 30);
+}

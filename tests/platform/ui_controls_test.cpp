@@ -131,14 +131,17 @@ TEST(UiControls, CheckBoxClicksWhenValueChanges) {
 TEST(UiControls, SortedListKeepsEachRowsRecordIndex) {
     QWidget window;
     ListBox namesOnFile(&window, true);
-    const std::vector<std::string> records = {"Zed", "adam", "Mary Smith", "Bob", "mary jones"};
+    const std::vector<std::string> records = {"Zed", "adam", "Mary Smith", "Bob", "mary jones",
+                                              "\xC9mile", "Eva", "\xD6zil"};
     for (std::size_t k = 0; k < records.size(); ++k) {
         namesOnFile.AddItem(records[k]);
         namesOnFile.SetItemData(namesOnFile.NewIndex(), static_cast<long>(k));
     }
-    ASSERT_EQ(namesOnFile.ListCount(), 5);
-    const std::vector<std::string> order = {"adam", "Bob", "mary jones", "Mary Smith", "Zed"};
-    for (int i = 0; i < 5; ++i) {
+    ASSERT_EQ(namesOnFile.ListCount(), 8);
+    // Accented names sort among their letters, not after "Z".
+    const std::vector<std::string> order = {"adam", "Bob", "\xC9mile", "Eva", "mary jones", "Mary Smith",
+                                            "\xD6zil", "Zed"};
+    for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(namesOnFile.List(i), order[static_cast<std::size_t>(i)]);
         EXPECT_EQ(records[static_cast<std::size_t>(namesOnFile.ItemData(i))], namesOnFile.List(i));
     }
@@ -147,10 +150,10 @@ TEST(UiControls, SortedListKeepsEachRowsRecordIndex) {
     namesOnFile.Click = [&] { ++clicks; };
     namesOnFile.DblClick = [&] { ++doubles; };
     EXPECT_EQ(namesOnFile.ListIndex(), -1);
-    namesOnFile.SetListIndex(2);
+    namesOnFile.SetListIndex(4);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(namesOnFile.Text(), "mary jones");
-    namesOnFile.SetListIndex(2);
+    namesOnFile.SetListIndex(4);
     EXPECT_EQ(clicks, 1);
 
     // A mouse click on a row runs Click once; a double click runs DblClick.

@@ -1,6 +1,8 @@
 // Menu items and forms: captions, shortcuts, check marks owned by the
 // program, load on first use, unload, twips and the drawing behind.
 #include <QAction>
+#include <QMouseEvent>
+#include <array>
 #include <QImage>
 #include <QMenuBar>
 #include <QTest>
@@ -159,4 +161,27 @@ TEST(UiMenuForm, FormKeysReachDefaultAndCancelButtons) {
     EXPECT_EQ(ok, 1);
     EXPECT_EQ(cancel, 1);
     EXPECT_EQ(keys, (std::vector<int>{13, 27, 'a'}));
+}
+
+TEST(UiMenuForm, MouseMovesReachTheWindowInItsScale) {
+    Form form;
+    form.Move(0, 0, 6000, 4500);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QWidget* canvas = form.Container();
+    form.Surface().Scale(0, 0, canvas->width(), canvas->height());  // one unit a pixel
+    std::vector<std::array<double, 4>> moves;
+    form.OnMouseMove = [&](int button, int shift, double x, double y) {
+        moves.push_back({static_cast<double>(button), static_cast<double>(shift), x, y});
+    };
+    // A move with no button held, then one dragging with the left button and Shift.
+    QMouseEvent free(QEvent::MouseMove, QPointF(30, 40), canvas->mapToGlobal(QPointF(30, 40)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &free);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(50, 60), canvas->mapToGlobal(QPointF(50, 60)), Qt::NoButton,
+                     Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(canvas, &drag);
+    ASSERT_EQ(moves.size(), 2u);
+    EXPECT_EQ(moves[0], (std::array<double, 4>{0, 0, 30, 40}));
+    EXPECT_EQ(moves[1], (std::array<double, 4>{1, 1, 50, 60}));
 }

@@ -29,6 +29,7 @@ protected:
     void resizeEvent(QResizeEvent*) override { form_->CanvasResized(); }
     void mousePressEvent(QMouseEvent* e) override { form_->MouseEvent(e, false); }
     void mouseReleaseEvent(QMouseEvent* e) override { form_->MouseEvent(e, true); }
+    void mouseMoveEvent(QMouseEvent* e) override { form_->MouseMoved(e); }
 
 private:
     Form* form_;
@@ -37,6 +38,7 @@ private:
 Form::Form(QWidget* parent) : QMainWindow(parent), canvas_(new Canvas(this)) {
     setCentralWidget(canvas_);
     canvas_->setFocusPolicy(Qt::StrongFocus);
+    canvas_->setMouseTracking(true);  // moves are reported without a button held too
     image_ = std::make_unique<QImage>(std::max(1, canvas_->width()), std::max(1, canvas_->height()),
                                       QImage::Format_RGB32);
     image_->fill(palette().color(QPalette::Window));
@@ -243,6 +245,33 @@ void Form::PaintCanvas(QPainter& painter) {
 
 // ---------------------------------------------------------------- input
 
+namespace {
+
+int ShiftOf(const QMouseEvent* event) {
+    int shift = 0;
+    if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
+    if (event->modifiers() & Qt::ControlModifier) shift |= 2;
+    if (event->modifiers() & Qt::AltModifier) shift |= 4;
+    return shift;
+}
+
+}  // namespace
+
+QPointF Form::ToSurface(const QPointF& p) const {
+    return QPointF(surface_->ScaleLeft() + p.x() / surface_->PixelsPerUnitX(),
+                   surface_->ScaleTop() + p.y() / surface_->PixelsPerUnitY());
+}
+
+void Form::MouseMoved(QMouseEvent* event) {
+    if (!OnMouseMove) return;
+    int held = 0;
+    if (event->buttons() & Qt::LeftButton) held |= 1;
+    if (event->buttons() & Qt::RightButton) held |= 2;
+    if (event->buttons() & Qt::MiddleButton) held |= 4;
+    const QPointF at = ToSurface(event->position());
+    OnMouseMove(held, ShiftOf(event), at.x(), at.y());
+}
+
 void Form::MouseEvent(QMouseEvent* event, bool release) {
     int button = 0;
     switch (event->button()) {
@@ -251,13 +280,9 @@ void Form::MouseEvent(QMouseEvent* event, bool release) {
         case Qt::MiddleButton: button = 4; break;
         default: break;
     }
-    int shift = 0;
-    if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
-    if (event->modifiers() & Qt::ControlModifier) shift |= 2;
-    if (event->modifiers() & Qt::AltModifier) shift |= 4;
-    const QPointF p = event->position();
-    const double x = surface_->ScaleLeft() + p.x() / surface_->PixelsPerUnitX();
-    const double y = surface_->ScaleTop() + p.y() / surface_->PixelsPerUnitY();
+    const int shift = ShiftOf(event);
+    const QPointF at = ToSurface(event->position());
+    const double x = at.x(), y = at.y();
     if (!release) {
         if (OnMouseDown) OnMouseDown(button, shift, x, y);
         return;

@@ -14,6 +14,7 @@
 class QEventLoop;
 class QImage;
 class QPainter;
+class QPointF;
 class CommandButton;
 class DrawingSurface;
 class PainterSurface;
@@ -76,6 +77,9 @@ public:
     // y in the surface's scale.
     std::function<void(int button, int shift, double x, double y)> OnMouseDown;
     std::function<void(int button, int shift, double x, double y)> OnMouseUp;
+    // Every move of the pointer over the window, with or without a button
+    // held; button is then the sum of the buttons held (1 + 2 + 4).
+    std::function<void(int button, int shift, double x, double y)> OnMouseMove;
 
     // Told when the window is unloaded, so whoever holds it can let it go.
     void SetUnloadedCallback(std::function<void()> callback) { unloaded_ = std::move(callback); }
@@ -94,6 +98,8 @@ private:
     void PaintCanvas(QPainter& painter);
     void CanvasResized();
     void MouseEvent(QMouseEvent* event, bool release);
+    void MouseMoved(QMouseEvent* event);
+    QPointF ToSurface(const QPointF& pixel) const;
     bool RunUnloadHooks();
     void EndImagePainter();
     void BeginImagePainter();

@@ -11,7 +11,18 @@
 
 namespace {
 
-int CompareNoCase(const std::string& a, const std::string& b) {
+// A text as the alphabet orders it: accents dropped and letter case folded,
+// so "\xC9mile" sorts among the E's as a user expects, not after "Z".
+QString AlphabetKey(const std::string& text) {
+    const QString decomposed = FromCp1252(text).normalized(QString::NormalizationForm_KD);
+    QString key;
+    key.reserve(decomposed.size());
+    for (QChar c : decomposed)
+        if (c.category() != QChar::Mark_NonSpacing) key += c;
+    return key.toCaseFolded();
+}
+
+int CompareNoCaseBytes(const std::string& a, const std::string& b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
         const int ca = std::tolower(static_cast<unsigned char>(a[i]));
@@ -19,6 +30,13 @@ int CompareNoCase(const std::string& a, const std::string& b) {
         if (ca != cb) return ca < cb ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// Alphabetical first; texts equal in the alphabet by their letters' codes.
+int CompareNoCase(const std::string& a, const std::string& b) {
+    const int byAlphabet = AlphabetKey(a).compare(AlphabetKey(b));
+    if (byAlphabet != 0) return byAlphabet < 0 ? -1 : 1;
+    return CompareNoCaseBytes(a, b);
 }
 
 constexpr int kItemDataRole = Qt::UserRole + 1;

@@ -78,5 +78,6 @@ private:
 };
 
 // Where a new text goes in a list kept in order: after every row that is
-// not greater, letter case ignored. at(i) gives the text of row i.
+// not greater, letter case and accents ignored ("\xC9mile" between "Edna" and
+// "Eva"). at(i) gives the text of row i.
 int SortedInsertPosition(int count, const std::function<std::string(int)>& at, const std::string& text);

@@ -25,16 +25,16 @@ PrinterOutput::PrinterOutput(const std::string& reportsFolder, Target target, co
         printer_ = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     } else {
         toPdf_ = true;
-        QDir().mkpath(FromCp1252(reportsFolder));
+        QDir().mkpath(QString::fromStdString(reportsFolder));
         pdfPath_ = JoinPath(reportsFolder, NewPrintFileName(reportsFolder));
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(FromCp1252(pdfPath_));
+        printer_->setOutputFileName(QString::fromStdString(pdfPath_));
     }
     printer_->setDocName(FromCp1252(jobName));
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(printer_.get())) {
-        MsgBox(toPdf_ ? "The print file " + pdfPath_ + " could not be written." : "The printer could not be started.",
+        MsgBox(toPdf_ ? "The print file " + PathToText(pdfPath_) + " could not be written." : "The printer could not be started.",
                MsgButtons::OK, "Error!", MsgIcon::Critical);
         surface_ = std::make_unique<RecordingSurface>();
         return;
@@ -68,10 +68,10 @@ bool PrinterOutput::EndDoc() {
     const bool finished = painter_->end();
     if (toPdf_) {
         if (finished) {
-            MsgBox("No printer is set up. The pages were saved in the file " + pdfPath_ + ".", MsgButtons::OK,
+            MsgBox("No printer is set up. The pages were saved in the file " + PathToText(pdfPath_) + ".", MsgButtons::OK,
                    "Information", MsgIcon::Information);
         } else {
-            MsgBox("The print file " + pdfPath_ + " could not be written.", MsgButtons::OK, "Error!",
+            MsgBox("The print file " + PathToText(pdfPath_) + " could not be written.", MsgButtons::OK, "Error!",
                    MsgIcon::Critical);
         }
     }

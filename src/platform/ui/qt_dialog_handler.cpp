@@ -47,6 +47,14 @@ QMessageBox::Icon IconOf(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A prompt as a dialog shows it: the program ends its lines with CR LF, Qt
+// with LF alone.
+QString DialogText(const std::string& text) {
+    QString t = FromCp1252(text);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return t;
+}
+
 }  // namespace
 
 std::string ChooserFilter(const std::vector<std::string>& patterns) {
@@ -63,6 +71,12 @@ std::string ChooserFilter(const std::vector<std::string>& patterns) {
     return "Files (" + joined + lower + ");;All files (*)";
 }
 
+QString ChooserStartPath(const FileChooserRequest& request) {
+    // Folder and file name are paths (UTF-8); the title is a program text.
+    if (request.fileName.empty()) return QString::fromStdString(request.folder);
+    return QString::fromStdString(JoinPath(request.folder, request.fileName));
+}
+
 MsgResult QtDialogHandler::MessageBox(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
                                       const std::string& title) {
     return MessageBoxWithDefault(prompt, buttons, icon, title, 1);
@@ -71,7 +85,7 @@ MsgResult QtDialogHandler::MessageBox(const std::string& prompt, MsgButtons butt
 MsgResult QtDialogHandler::MessageBoxWithDefault(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
                                                  const std::string& title, int defaultButton) {
     const std::vector<ButtonSpec> specs = ButtonsOf(buttons);
-    QMessageBox box(IconOf(icon), FromCp1252(title), FromCp1252(prompt), QMessageBox::NoButton,
+    QMessageBox box(IconOf(icon), FromCp1252(title), DialogText(prompt), QMessageBox::NoButton,
                     QApplication::activeWindow());
     std::vector<std::pair<QAbstractButton*, MsgResult>> made;
     for (const ButtonSpec& s : specs) made.emplace_back(box.addButton(s.qt), s.result);
@@ -91,15 +105,14 @@ MsgResult QtDialogHandler::MessageBoxWithDefault(const std::string& prompt, MsgB
 std::optional<std::string> QtDialogHandler::InputBox(const std::string& prompt, const std::string& title,
                                                      const std::string& defaultText) {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), FromCp1252(title), FromCp1252(prompt),
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), FromCp1252(title), DialogText(prompt),
                                                QLineEdit::Normal, FromCp1252(defaultText), &ok);
     if (!ok) return std::nullopt;
     return ToCp1252(text);
 }
 
 std::optional<std::string> QtDialogHandler::ChooseFile(const FileChooserRequest& request) {
-    QString start = FromCp1252(request.folder);
-    if (!request.fileName.empty()) start = FromCp1252(JoinPath(request.folder, request.fileName));
+    const QString start = ChooserStartPath(request);
     const QString filter = QString::fromStdString(ChooserFilter(request.patterns));
     const QString caption = FromCp1252(request.title);
     // An empty result is a cancel, also when the chooser is closed by its frame.
@@ -107,5 +120,5 @@ std::optional<std::string> QtDialogHandler::ChooseFile(const FileChooserRequest&
                                ? QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, start, filter)
                                : QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, start, filter);
     if (chosen.isEmpty()) return std::nullopt;
-    return ToCp1252(chosen);
+    return chosen.toStdString();  // a path, UTF-8 like every path
 }

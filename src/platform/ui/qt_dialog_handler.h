@@ -1,6 +1,8 @@
 #pragma once
 // The dialog handler of the running program: message boxes, input boxes and
 // file choosers shown as Qt dialogs, modal to the application.
+#include <QString>
+
 #include "platform/dialogs.h"
 
 class QtDialogHandler : public DialogHandler {
@@ -13,6 +15,9 @@ public:
                                         const std::string& defaultText) override;
     std::optional<std::string> ChooseFile(const FileChooserRequest& request) override;
 };
+
+// Where a chooser opens: the folder, or the proposed file in it.
+QString ChooserStartPath(const FileChooserRequest& request);
 
 // The file-name filter a chooser shows for patterns such as "*.ORB".
 std::string ChooserFilter(const std::vector<std::string>& patterns);
