@@ -8,6 +8,7 @@
 #include "app/output_buffer.h"
 #include "app/ui/options_editor_window.h"
 #include "main_window_fixture.h"
+#include "people/ui/input_diurnal_window.h"
 #include "people/ui/input_natal_window.h"
 #include "platform/text_file.h"
 #include "platform/ui/form_registry.h"
@@ -124,9 +125,34 @@ TEST_F(MainWindowTest, DataItemRunsItsListing) {
     SetOption(40, "0");
     TANDRELL& w = Start();
     ps->people.SecondPersonChecked = 1;
-    w.mnuDataInterchartAspects.PerformClick();
+    // The item waits for the couple's scores; its handler is wired all the same.
+    EXPECT_FALSE(w.mnuDataInterchartAspects.Enabled());
+    w.mnuDataInterchartAspects_Click();
     const std::vector<std::string> page = PageLines(ps->output);
     EXPECT_NE(std::find(page.begin(), page.end(), "  Points of Astrological Interest"), page.end());
+}
+
+TEST_F(MainWindowTest, ItemsWhoseReportsAreNotBuiltStayDisabledWithASecondPerson) {
+    SetOption(40, "0");
+    TANDRELL& w = Start();
+    EXPECT_FALSE(w.mnuDataVZ_DC.Enabled());
+    EXPECT_FALSE(w.mnuDataInterchartAspects.Enabled());
+    EXPECT_TRUE(w.mnuDataNatalData.Enabled());
+
+    // Ticking "2nd Person" offers the composite listing, and the items that
+    // have nothing to show yet stay disabled.
+    InputD1& second = FormOf<InputD1>();
+    second.chk2ndPerson.SetValue(1);
+    EXPECT_TRUE(w.mnuDataComposite.Enabled());
+    EXPECT_FALSE(w.mnuDataCompositeDC.Enabled());
+    EXPECT_FALSE(w.mnuWheelsSingleComposite.Enabled());
+    EXPECT_EQ(w.mnuDataTransitsAspectstoNatal.Caption(), "&Interchart Aspects");
+    second.chk2ndPerson.SetValue(0);
+    EXPECT_FALSE(w.mnuDataComposite.Enabled());
+    EXPECT_EQ(w.mnuDataTransitsAspectstoNatal.Caption(), "&Aspects to Natal");
+
+    // Both separators of the Data menu are drawn, as the menu is stored.
+    EXPECT_FALSE(w.mnuData.Menu()->separatorsCollapsible());
 }
 
 }  // namespace

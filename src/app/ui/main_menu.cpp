@@ -86,6 +86,10 @@ MainMenu::MainMenu(QMenuBar* bar)
       mnuHelpSeparator3(mnuHelp, "-"),
       mnuHelpRevisions(mnuHelp, "Re&vision History"),
       mnuHelpAbout(mnuHelp, "Abo&ut") {
+    // The two separators of the Data menu stand side by side once the hidden
+    // items between them are left out; both are drawn.
+    mnuData.Menu()->setSeparatorsCollapsible(false);
+
     // Shown by the chart run once a chart exists.
     mnuInputData.SetVisible(false);
     mnuData.SetVisible(false);
@@ -97,10 +101,11 @@ MainMenu::MainMenu(QMenuBar* bar)
         item->SetEnabled(false);
     }
 
-    // Their work is not built yet: the wheels, the cosmodyne reports and the
-    // interchart analysis. The windows enable what they offer.
+    // Their work is not built yet: the wheels, the cosmodyne reports (one
+    // chart and between charts) and the couple's scores. The windows enable
+    // what they offer.
     for (MenuItem* item : {&mnuDataCosmodynes, &mnuDataTransitCosmodynes, &mnuDataTransitCosmodynesAspects,
-                           &mnuDataAnalysis, &mnuWheelsSingleNatal, &mnuWheelsSingleNatalMagi,
+                           &mnuDataVZ_DC, &mnuDataInterchartAspects, &mnuDataAnalysis, &mnuWheelsSingleNatal, &mnuWheelsSingleNatalMagi,
                            &mnuWheelsSingleTransits, &mnuWheelsSingleComposite, &mnuWheelsSingleVenusZodiac,
                            &mnuWheelsDualNatTran, &mnuWheelsDualNatTranMagi, &mnuWheelsDualNatTran_Venus,
                            &mnuWheelsAstroLine})

@@ -49,9 +49,11 @@ void LinkInputWindowsTo(TANDRELL& w) {
         m.mnuWheelsDualNatTran = &w.mnuWheelsDualNatTran;
         m.mnuWheelsDualNatTranMagi = &w.mnuWheelsDualNatTranMagi;
         m.mnuWheelsDualNatTran_Venus = &w.mnuWheelsDualNatTran_Venus;
-        m.mnuWheelsSingleComposite = &w.mnuWheelsSingleComposite;
         m.mnuDataComposite = &w.mnuDataComposite;
-        m.mnuDataCompositeDC = &w.mnuDataCompositeDC;
+        // The composite wheel and the composite dual cosmodynes stay
+        // disabled whoever the second data set is, until the wheels and the
+        // interchart cosmodynes are part of the program; their items join
+        // here then.
         return m;
     };
     hooks.HouseChecks = [&w] {
