@@ -139,11 +139,11 @@ TEST_F(MainWindowTest, ItemsWhoseReportsAreNotBuiltStayDisabledWithASecondPerson
     EXPECT_FALSE(w.mnuDataInterchartAspects.Enabled());
     EXPECT_TRUE(w.mnuDataNatalData.Enabled());
 
-    // Ticking "2nd Person" offers the composite listing, and the items that
-    // have nothing to show yet stay disabled.
+    // Ticking "2nd Person" renames the transit items; the composite items,
+    // whose pages end with cosmodynes not built yet, stay disabled.
     InputD1& second = FormOf<InputD1>();
     second.chk2ndPerson.SetValue(1);
-    EXPECT_TRUE(w.mnuDataComposite.Enabled());
+    EXPECT_FALSE(w.mnuDataComposite.Enabled());
     EXPECT_FALSE(w.mnuDataCompositeDC.Enabled());
     EXPECT_FALSE(w.mnuWheelsSingleComposite.Enabled());
     EXPECT_EQ(w.mnuDataTransitsAspectstoNatal.Caption(), "&Interchart Aspects");
