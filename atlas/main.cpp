@@ -173,6 +173,7 @@ int main(int argc, char** argv) {
     if (dialog.exec() != QDialog::Accepted || !list->currentItem() || list->currentItem()->isHidden()) return 1;
     const Place& p = places[static_cast<size_t>(list->currentItem()->data(Qt::UserRole).toInt())];
     if (!WriteTextLines(resultFile, {p.Name, p.Latitude, p.Longitude, p.Region, p.Zone})) return 2;
-    if (!WriteTextLines(pathFile, {ownFolder.toStdString() + "/"})) return 2;
+    // The folder is written as text in the file's code page.
+    if (!WriteTextLines(pathFile, {PathToText(ownFolder.toStdString() + "/")})) return 2;
     return 0;
 }

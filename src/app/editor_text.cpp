@@ -36,8 +36,8 @@ std::string EditorTextForSave(const std::string& text) {
 
 bool SaveEditorText(const std::string& path, const std::string& text) {
     if (WriteFileBytes(path, EditorTextForSave(text))) return true;
-    MsgBox("The file " + path + " could not be written. Your changes were not saved.", MsgButtons::OK, "Warning!",
-           MsgIcon::Exclamation);
+    MsgBox("The file " + PathToText(path) + " could not be written. Your changes were not saved.", MsgButtons::OK,
+           "Warning!", MsgIcon::Exclamation);
     return false;
 }
 

@@ -27,7 +27,7 @@ bool ReadNumberFile(const std::string& path, std::array<float, N>& values) {
 }  // namespace
 
 void ReportFileNotFound(const std::string& path) {
-    MsgBox("The file " + path + " was not found or cannot be read.", MsgButtons::OK, "File Not Found",
+    MsgBox("The file " + PathToText(path) + " was not found or cannot be read.", MsgButtons::OK, "File Not Found",
            MsgIcon::Exclamation);
 }
 

@@ -70,7 +70,7 @@ void ShowOutput(ProgramState& ps) {
     lines.resize(static_cast<size_t>(out.PageLineCount) + 1);
     const std::string path = PageFilePath(ps);
     if (!WriteTextLines(path, lines)) {
-        MsgBox("The report page could not be written to " + path +
+        MsgBox("The report page could not be written to " + PathToText(path) +
                    ". The report is kept in the buffer and can still be saved or printed.",
                MsgButtons::OK, "Warning!", MsgIcon::Exclamation);
         return;

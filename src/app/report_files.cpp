@@ -19,7 +19,7 @@ std::vector<std::string> StoreLines(const std::vector<std::string>& store, int l
 bool WriteReport(ProgramState& ps, const std::string& path) {
     const auto lines = SavedReportLines(ps.output, ps.settings.OptionValues[45]);
     if (WriteTextLines(path, lines)) return true;
-    MsgBox("The report could not be written to " + path + ". The data stays in the buffer.", MsgButtons::OK,
+    MsgBox("The report could not be written to " + PathToText(path) + ". The data stays in the buffer.", MsgButtons::OK,
            "Warning!", MsgIcon::Exclamation);
     return false;
 }
@@ -64,7 +64,8 @@ bool SaveReportFileAs(ProgramState& ps, const std::string& chartName) {
     request.save = true;
     request.title = "Save As";
     request.folder = ps.settings.AppPath;
-    request.fileName = ProposedReportFileName(chartName);
+    // The proposal is made from the chart's name, a program text; the chooser takes a path.
+    request.fileName = TextToPath(ProposedReportFileName(chartName));
     request.patterns = {"*.DOC"};
     auto chosen = ChooseFile(request);
     if (!chosen || chosen->empty()) return false;
@@ -83,8 +84,8 @@ namespace {
 bool WritePrintLines(const Settings& s, const std::vector<std::string>& lines) {
     const std::string path = PrintFilePath(s);
     if (WriteTextLines(path, lines)) return true;
-    MsgBox("The print file " + path + " could not be written. Nothing was printed.", MsgButtons::OK, "Warning!",
-           MsgIcon::Exclamation);
+    MsgBox("The print file " + PathToText(path) + " could not be written. Nothing was printed.", MsgButtons::OK,
+           "Warning!", MsgIcon::Exclamation);
     return false;
 }
 

@@ -84,11 +84,11 @@ void LoadSettings(Settings& s) {
         } else if (MatchesKey(line, "DataWidth")) {
             if (v > 0) s.OutputWindowWidth = RoundToInt(v);
         } else if (MatchesKey(line, "DataFile")) {
-            if (!value.empty()) s.CurrentNamesFile = value;
+            if (!value.empty()) s.CurrentNamesFile = TextToPath(value);
         } else if (MatchesKey(line, "GeoDataFile")) {
-            if (!value.empty()) s.CurrentCitiesFile = value;
+            if (!value.empty()) s.CurrentCitiesFile = TextToPath(value);
         } else if (MatchesKey(line, "AtlasDir")) {
-            if (!value.empty()) s.AtlasDir = value;
+            if (!value.empty()) s.AtlasDir = TextToPath(value);
         } else if (MatchesKey(line, "StartScale")) {
             s.StartScale = RoundToInt(v);
         } else if (MatchesKey(line, "TypeChart")) {
@@ -111,16 +111,16 @@ bool SaveSettings(const Settings& s) {
         "DataLeft=" + SignedNumberText(s.OutputWindowLeft),
         "DataHeight=" + SignedNumberText(s.OutputWindowHeight),
         "DataWidth=" + SignedNumberText(s.OutputWindowWidth),
-        "DataFile=" + s.CurrentNamesFile,
-        "GeoDataFile=" + s.CurrentCitiesFile,
+        "DataFile=" + PathToText(s.CurrentNamesFile),
+        "GeoDataFile=" + PathToText(s.CurrentCitiesFile),
     };
-    if (!s.AtlasDir.empty()) lines.push_back("AtlasDir=" + s.AtlasDir);
+    if (!s.AtlasDir.empty()) lines.push_back("AtlasDir=" + PathToText(s.AtlasDir));
     lines.push_back("StartScale=" + SignedNumberText(s.StartScale));
     lines.push_back("TypeChart=" + SignedNumberText(s.ChartStyle));
 
     const std::string path = SettingsFilePath(s);
     if (WriteTextLines(path, lines)) return true;
-    MsgBox("The settings could not be written to " + path + ". They will not be kept for the next start.",
+    MsgBox("The settings could not be written to " + PathToText(path) + ". They will not be kept for the next start.",
            MsgButtons::OK, "Warning!", MsgIcon::Exclamation);
     return false;
 }

@@ -82,7 +82,9 @@ void AtlasLookup(PeopleState& people, std::string& atlasDir) {
             people.AtlasDataFlag = 0;
             return;
         }
-        atlasDir = EndsWithSeparator(*answer) ? *answer : *answer + "/";
+        // The answer is typed text; as a folder it becomes a path.
+        const std::string folder = TextToPath(*answer);
+        atlasDir = EndsWithSeparator(folder) ? folder : folder + "/";
     }
 
     // The hand-over files lie in the folder the program was run from.
@@ -90,15 +92,17 @@ void AtlasLookup(PeopleState& people, std::string& atlasDir) {
     const std::string shownFolder = atlasDir.empty() ? programFolder : atlasDir;
     const auto pathLines = ReadTextLines(programFolder + "PCATPATH.TXT");
     if (!pathLines || pathLines->empty()) {
-        MissingFile("Cannot find the file called PCATPATH in the " + shownFolder + " directory.");
+        MissingFile("Cannot find the file called PCATPATH in the " + PathToText(shownFolder) + " directory.");
         people.AtlasDataFlag = 0;
         return;
     }
-    people.AtlasResultFolder = (*pathLines)[0];
+    // The line is text in the file's code page; the folder it names is a path.
+    people.AtlasResultFolder = TextToPath((*pathLines)[0]);
 
     const auto result = ReadTextLines(LocalPath(people.AtlasResultFolder + "TSRTEMP.TXT"));
     if (!result || result->size() < 5) {
-        MissingFile("Cannot find the file called TSRTEMP.TXT in the " + people.AtlasResultFolder + " directory.");
+        MissingFile("Cannot find the file called TSRTEMP.TXT in the " + PathToText(people.AtlasResultFolder) +
+                    " directory.");
         people.AtlasDataFlag = 0;
         return;
     }

@@ -39,7 +39,8 @@ CitiesReadResult ReadCitiesRecords(const std::vector<std::string>& lines) {
 std::vector<std::string> OpenCitiesFile(const std::string& currentCitiesFile, const std::string& appPath) {
     const std::string path = currentCitiesFile.empty() ? JoinPath(appPath, "GA_MA.LL") : currentCitiesFile;
     if (auto lines = ReadTextLines(path)) return *lines;
-    MsgBox("The cities file " + path + " cannot be opened.", MsgButtons::OK, "File Not Found", MsgIcon::Critical);
+    MsgBox("The cities file " + PathToText(path) + " cannot be opened.", MsgButtons::OK, "File Not Found",
+           MsgIcon::Critical);
     return {};
 }
 

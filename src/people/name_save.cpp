@@ -122,7 +122,7 @@ SaveOutcome WriteNameRecordToFile(ProgramState& ps, const NameRecord& record, co
         oldBytes = ReadFileBytes(path);
         auto lines = ReadTextLines(path);
         if (!oldBytes || !lines) {
-            FileError("Cannot read the file " + path + ". Nothing was saved.");
+            FileError("Cannot read the file " + PathToText(path) + ". Nothing was saved.");
             return SaveOutcome::Failed;
         }
         oldLines = std::move(*lines);
@@ -147,7 +147,7 @@ SaveOutcome WriteNameRecordToFile(ProgramState& ps, const NameRecord& record, co
 
     const std::string scratch = JoinPath(ps.settings.AppPath, "wfyert.hyq");
     if (!WriteTextLines(scratch, newLines)) {
-        FileError("Cannot write the file " + scratch + ". The names file was not changed.");
+        FileError("Cannot write the file " + PathToText(scratch) + ". The names file was not changed.");
         return SaveOutcome::Failed;
     }
 
@@ -157,7 +157,7 @@ SaveOutcome WriteNameRecordToFile(ProgramState& ps, const NameRecord& record, co
         RemoveFile(backup);
         if (!WriteFileBytes(backup, *oldBytes)) {
             RemoveFile(scratch);
-            FileError("Cannot write the backup file " + backup + ". The names file was not changed.");
+            FileError("Cannot write the backup file " + PathToText(backup) + ". The names file was not changed.");
             return SaveOutcome::Failed;
         }
     }
@@ -170,7 +170,7 @@ SaveOutcome WriteNameRecordToFile(ProgramState& ps, const NameRecord& record, co
         const auto bytes = ReadFileBytes(scratch);
         RemoveFile(scratch);
         if (!bytes || !WriteFileBytes(path, *bytes)) {
-            FileError("Cannot write the file " + path + ". The names file was not changed.");
+            FileError("Cannot write the file " + PathToText(path) + ". The names file was not changed.");
             return SaveOutcome::Failed;
         }
     }

@@ -45,7 +45,7 @@ std::vector<std::string> OpenNamesFile(std::string& currentNamesFile, const std:
     if (auto lines = ReadTextLines(currentNamesFile.empty() ? defaultPath : currentNamesFile)) return *lines;
     currentNamesFile.clear();
     if (auto lines = ReadTextLines(defaultPath)) return *lines;
-    MsgBox("The names file " + defaultPath + " cannot be opened.", MsgButtons::OK, "File Not Found",
+    MsgBox("The names file " + PathToText(defaultPath) + " cannot be opened.", MsgButtons::OK, "File Not Found",
            MsgIcon::Critical);
     return {};
 }

@@ -23,7 +23,7 @@ struct PeopleState {
     bool TzPickerTarget = false;
 
     // --- atlas link
-    std::string AtlasResultFolder;   // line 1 of PCATPATH.TXT: the folder of TSRTEMP.TXT
+    std::string AtlasResultFolder;   // line 1 of PCATPATH.TXT as a path: the folder of TSRTEMP.TXT
     std::string AtlasLatitudeText;   // line 2 of TSRTEMP.TXT, whole
     std::string AtlasLongitudeText;  // line 3 of TSRTEMP.TXT, whole
     float AtlasZone = 0.0f;          // leading number of line 5 of TSRTEMP.TXT

@@ -41,7 +41,8 @@ std::vector<TimeZoneRecord> LoadTimeZoneFile(const std::string& appPath) {
     const std::string path = JoinPath(appPath, "TZ.DAT");
     const auto lines = ReadTextLines(path);
     if (!lines) {
-        MsgBox("The file " + path + " cannot be opened.", MsgButtons::OK, "File Not Found", MsgIcon::Critical);
+        MsgBox("The file " + PathToText(path) + " cannot be opened.", MsgButtons::OK, "File Not Found",
+               MsgIcon::Critical);
         return {};
     }
     auto result = ReadTimeZoneRecords(*lines);

@@ -1,5 +1,6 @@
 // The options and orb editors: the whole file as one text, saved back less
 // the line end that loading added, never cutting what the user typed.
+#include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -124,4 +125,17 @@ TEST_F(Editors, MissingOrbFileIsSaidAndNotMadeEmpty) {
     EXPECT_FALSE(editor.btnSave.Enabled());
     editor.btnSave.PerformClick();
     EXPECT_FALSE(FileExists(AppFile("GONE.ORB")));
+}
+
+TEST_F(Editors, FileInAnAccentedFolderIsNamedInTheProgramsCodePage) {
+    // "Données" is UTF-8 in the path and Windows-1252 in the caption and message.
+    const std::string folder = AppFile("Donn\xC3\xA9" "es");
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    ps.settings.CurrentOrbFile = JoinPath(folder, "GONE.ORB");
+    const std::string shown = ps.settings.AppPath + "/Donn\xE9" "es/GONE.ORB";
+    responder.Answer(MsgResult::OK);
+    OrbsEdit& editor = FormOf<OrbsEdit>();
+    EXPECT_EQ(editor.Caption(), "Edit: " + shown);
+    ASSERT_EQ(responder.Prompts().size(), 1u);
+    EXPECT_EQ(responder.Prompts()[0].text, "The file " + shown + " was not found or cannot be read.");
 }

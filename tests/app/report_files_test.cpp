@@ -87,6 +87,15 @@ TEST(SavedReport, EmptyBufferAndCancelWriteNothing) {
     EXPECT_EQ(ps.output.ReportSaveFile, "");
 }
 
+TEST(SavedReport, AccentedChartNameIsProposedAsTheSameLetters) {
+    DialogRecorder dialogs;
+    ProgramState ps = StateWithLines(1);
+    dialogs.chosenFile.reset();
+    EXPECT_FALSE(SaveReportFileAs(ps, "Jos\xE9 Ruiz"));
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].fileName, "Jos\xC3\xA9.DOC");
+}
+
 TEST(SavedReport, ProposedNames) {
     EXPECT_EQ(ProposedReportFileName("Mary Smith"), "Mary.DOC");
     EXPECT_EQ(ProposedReportFileName("Christopher Smith"), "Christop.DOC");

@@ -142,3 +142,26 @@ TEST(SettingsFile, SignedNumberText) {
     EXPECT_EQ(SignedNumberText(0), " 0");
     EXPECT_EQ(SignedNumberText(10.75), " 10.75");
 }
+
+TEST(SettingsFile, PathsInAccentedFoldersAreWindows1252InTheFile) {
+    // "Données" as a path (UTF-8) and as the file's text (Windows-1252).
+    const std::string folder = "/home/u/Donn\xC3\xA9" "es";
+    const std::string folderText = "/home/u/Donn\xE9" "es";
+    Settings s = FreshSettings();
+    LoadSettings(s);
+    s.CurrentNamesFile = folder + "/NAMES.FIL";
+    s.CurrentCitiesFile = folder + "/GA_MA.LL";
+    s.AtlasDir = folder + "/atlas/";
+    ASSERT_TRUE(SaveSettings(s));
+    const std::string bytes = testsupport::ReadBytes(SettingsFilePath(s));
+    EXPECT_NE(bytes.find("\r\nDataFile=" + folderText + "/NAMES.FIL\r\nGeoDataFile=" + folderText +
+                         "/GA_MA.LL\r\nAtlasDir=" + folderText + "/atlas/\r\n"),
+              std::string::npos);
+
+    Settings r;
+    r.AppPath = s.AppPath;
+    LoadSettings(r);
+    EXPECT_EQ(r.CurrentNamesFile, s.CurrentNamesFile);
+    EXPECT_EQ(r.CurrentCitiesFile, s.CurrentCitiesFile);
+    EXPECT_EQ(r.AtlasDir, s.AtlasDir);
+}

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QString>
 
 #include "people/atlas_link.h"
 #include "people/people_state.h"
+#include "platform/text_file.h"
 #include "recording_dialogs.h"
 #include "test_support.h"
 
@@ -12,14 +14,15 @@ namespace {
 
 // A stand-in "ATLAS.EXE" in its own folder: a shell script running the given commands,
 // with $d set to its folder (written out, so that the script needs nothing from PATH).
-std::string MakeStubAtlas(const std::string& body) {
-    const std::string dir = testsupport::MakeTempDir();
+std::string MakeStubAtlasIn(const std::string& dir, const std::string& body) {
     const std::string path = dir + "/ATLAS.EXE";
     testsupport::WriteBytes(path, "#!/bin/sh\nd='" + dir + "'\n" + body + "\n");
     QFile::setPermissions(QString::fromStdString(path),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return dir;
 }
+
+std::string MakeStubAtlas(const std::string& body) { return MakeStubAtlasIn(testsupport::MakeTempDir(), body); }
 
 std::string WriteBoth(const std::string& zone) {
     return "printf '%s/\\r\\n' \"$d\" > \"$d/PCATPATH.TXT\"\n"
@@ -129,4 +132,40 @@ TEST(AtlasLink, MissingHandOverFiles) {
         EXPECT_EQ(dialogs.prompts.back().prompt,
                   "Cannot find the file called TSRTEMP.TXT in the " + dir + "/ directory.");
     }
+}
+
+TEST(AtlasLink, ProgramInAnAccentedFolder) {
+    // "Données": the folder is a UTF-8 path; typed into the input box and
+    // written into PCATPATH.TXT it is Windows-1252 text.
+    const std::string dir = JoinPath(testsupport::MakeTempDir(), "Donn\xC3\xA9" "es");
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(dir)));
+    const std::string dirText = PathToText(dir);
+    ASSERT_NE(dirText, dir);
+    MakeStubAtlasIn(dir, "printf '%s/\\r\\n' '" + dirText + "' > \"$d/PCATPATH.TXT\"\n"
+                         "printf 'Atlanta\\r\\n33N45\\r\\n84W23\\r\\nUnited States\\r\\n5\\r\\n' > \"$d/TSRTEMP.TXT\"");
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(testsupport::MakeTempDir()));
+    {
+        RecordingDialogs dialogs;
+        dialogs.inputs = {dirText};
+        std::string atlasDir;
+        const PeopleState people = Lookup(atlasDir);
+        ASSERT_EQ(dialogs.prompts.size(), 2u);
+        EXPECT_EQ(atlasDir, dir + "/");
+        EXPECT_EQ(people.AtlasResultFolder, dir + "/");
+        EXPECT_TRUE(AtlasDataAccepted(people));
+    }
+    {
+        // The folder named in a message reads as the same letters.
+        QFile::remove(QString::fromStdString(dir + "/TSRTEMP.TXT"));
+        MakeStubAtlasIn(dir, "printf '%s/\\r\\n' '" + dirText + "' > \"$d/PCATPATH.TXT\"");
+        RecordingDialogs dialogs;
+        std::string atlasDir = dir + "/";
+        const PeopleState people = Lookup(atlasDir);
+        EXPECT_EQ(people.AtlasDataFlag, 0);
+        ASSERT_EQ(dialogs.prompts.size(), 1u);
+        EXPECT_EQ(dialogs.prompts[0].prompt,
+                  "Cannot find the file called TSRTEMP.TXT in the " + dirText + "/ directory.");
+    }
+    qputenv("PATH", oldPath);
 }

@@ -15,6 +15,7 @@
 #include "platform/drawing_surface.h"
 #include "platform/font_registry.h"
 #include "platform/numbers.h"
+#include "platform/screen_pointer.h"
 #include "platform/single_instance.h"
 #include "platform/text_file.h"
 #include "platform/units.h"
@@ -122,9 +123,9 @@ void TANDRELL::EndProgram() {
 void TANDRELL::ShowWheelsWindow() {
     ProgramState& ps = UiState();
     Show();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SetMousePointer(kHourglassPointer);
     if (!SecondPersonChecked()) ps.wheels.WheelSwitched = 0;
     // The wheel window is unloaded and shown again here once it is part of
     // the program.
-    QApplication::restoreOverrideCursor();
+    SetMousePointer(kDefaultPointer);
 }

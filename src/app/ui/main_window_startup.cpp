@@ -1,5 +1,4 @@
 // The main window's start-up sequence.
-#include <QApplication>
 #include <QFont>
 
 #include "app/constant_tables.h"
@@ -13,6 +12,7 @@
 #include "chart/planet_theory.h"
 #include "chart/time_scale.h"
 #include "platform/numbers.h"
+#include "platform/screen_pointer.h"
 #include "platform/app_path.h"
 #include "platform/dialogs.h"
 #include "platform/font_registry.h"
@@ -74,7 +74,7 @@ void TANDRELL::Form_Load() {
     LoadDataFiles(ps);
     if (notice) WaitForStartupNotice(ps);
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SetMousePointer(kHourglassPointer);
     s.OutputFontName = "COURIER NEW";
     LoadSettings(s);
     Move(s.MainWindowLeft, s.MainWindowTop, s.MainWindowWidth, s.MainWindowHeight);
@@ -98,7 +98,7 @@ void TANDRELL::Form_Load() {
     ps.people.NamesListStale = 1;
     ShowInputWindows(ps);
     if (s.OptionValues[40] != 0) ShowTipWindow();
-    QApplication::restoreOverrideCursor();
+    SetMousePointer(kDefaultPointer);
 
     // Usually there already; a failure changes nothing.
     MakeReportsFolder(s.AppPath);

@@ -7,6 +7,7 @@
 #include "app/options_file.h"
 #include "app/ui/control_frames.h"
 #include "app/ui/ui_state.h"
+#include "platform/text_file.h"
 #include "program_state.h"
 
 OrbsEdit::OrbsEdit() : btnQuit(Container(), "Quit"), btnSave(Container(), "Save"), txtContent(Container(), true) {
@@ -32,7 +33,7 @@ void OrbsEdit::PlaceControls() {
 
 void OrbsEdit::Form_Load() {
     const std::string& path = UiState().settings.CurrentOrbFile;
-    SetCaption("Edit: " + path);
+    SetCaption("Edit: " + PathToText(path));
     const auto text = LoadEditorText(path);
     // Saving an empty box over a missing file would make an orb file with
     // no orbs: Save stays off when there was nothing to load.

@@ -62,7 +62,7 @@ void PrntFile::btnPrint_Click() {
         const auto lines = SavePrintEditorText(ps.settings, RichtxtContent.Text()) ? ReadTextLines(path)
                                                                                      : std::nullopt;
         if (!lines) {
-            MsgBox("The print file " + path + " could not be written. Nothing was printed.", MsgButtons::OK,
+            MsgBox("The print file " + PathToText(path) + " could not be written. Nothing was printed.", MsgButtons::OK,
                    "Warning!", MsgIcon::Exclamation);
             return;
         }

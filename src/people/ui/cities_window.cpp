@@ -24,9 +24,10 @@ const char* const kCityFormatError =
     "clicking on the Edit this List command button in the Cities window and editing the data "
     "associated with your chosen city.";
 
+// The file's name (a path) as the label's text, in capitals.
 std::string FileLabel(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
-    return UpperCaseText(slash == std::string::npos ? path : path.substr(slash + 1));
+    return UpperCaseText(PathToText(slash == std::string::npos ? path : path.substr(slash + 1)));
 }
 
 }  // namespace
@@ -98,7 +99,7 @@ void Geograph::cmdNewFileList_Click() {
     auto lines = ReadTextLines(chosen);
     if (!lines) {
         // The list goes back to the current file, which stays current.
-        MsgBox("The cities file " + chosen + " cannot be opened.", MsgButtons::OK, "File Not Found",
+        MsgBox("The cities file " + PathToText(chosen) + " cannot be opened.", MsgButtons::OK, "File Not Found",
                MsgIcon::Critical);
         lines = OpenCitiesFile(ps.settings.CurrentCitiesFile, ps.settings.AppPath);
     } else {

@@ -1,8 +1,5 @@
 #include "people/ui/compute_charts.h"
 
-#include <QApplication>
-#include <QCursor>
-
 #include "app/output_buffer.h"
 #include "chart/chart_driver.h"
 #include "people/input_checks.h"
@@ -12,19 +9,15 @@
 #include "people/ui/input_window_data.h"
 #include "people/ui/input_window_hooks.h"
 #include "platform/dates.h"
+#include "platform/screen_pointer.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
 
 namespace {
 
-void SetHourglass() {
-    if (QApplication::overrideCursor()) QApplication::changeOverrideCursor(QCursor(Qt::WaitCursor));
-    else QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-}
+void SetHourglass() { SetMousePointer(kHourglassPointer); }
 
-void SetDefaultPointer() {
-    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-}
+void SetDefaultPointer() { SetMousePointer(kDefaultPointer); }
 
 std::optional<std::array<bool, 8>> HouseChecks() {
     if (InputHooks().HouseChecks) return InputHooks().HouseChecks();

@@ -1,11 +1,11 @@
 #include "people/ui/data_file_editor.h"
 
-#include <QApplication>
 #include <QPlainTextEdit>
 
 #include "app/editor_text.h"
 #include "app/ui/control_frames.h"
 #include "platform/dialogs.h"
+#include "platform/screen_pointer.h"
 #include "platform/text_file.h"
 
 std::string DataEditorBytes(const std::string& text) {
@@ -35,18 +35,19 @@ DataFileEditor::DataFileEditor() {
 
 void DataFileEditor::Form_Load() {
     path_ = EditedFile();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SetMousePointer(kHourglassPointer);
     const auto text = LoadEditorText(path_);
-    QApplication::restoreOverrideCursor();
+    SetMousePointer(kDefaultPointer);
     if (!text)
-        MsgBox("The file " + path_ + " cannot be opened.", MsgButtons::OK, "File Not Found", MsgIcon::Critical);
+        MsgBox("The file " + PathToText(path_) + " cannot be opened.", MsgButtons::OK, "File Not Found",
+               MsgIcon::Critical);
     txtContent.SetText(text.value_or(""));
-    SetCaption("Edit: " + path_);
+    SetCaption("Edit: " + PathToText(path_));
 }
 
 void DataFileEditor::btnSave_Click() {
     if (!WriteFileBytes(path_, DataEditorBytes(txtContent.Text()))) {
-        MsgBox("The file " + path_ + " could not be written. Your changes were not saved.", MsgButtons::OK,
+        MsgBox("The file " + PathToText(path_) + " could not be written. Your changes were not saved.", MsgButtons::OK,
                "Warning!", MsgIcon::Exclamation);
         return;
     }

@@ -24,9 +24,10 @@ const char* const kNameFormatError =
     "clicking on the Edit this List command button in the Names window and editing the data "
     "associated with your chosen name.";
 
+// The file's name (a path) as the label's text, in capitals.
 std::string FileLabel(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
-    return UpperCaseText(slash == std::string::npos ? path : path.substr(slash + 1));
+    return UpperCaseText(PathToText(slash == std::string::npos ? path : path.substr(slash + 1)));
 }
 
 void ClearNamesTable(PeopleState& p) {
@@ -179,7 +180,7 @@ void Names::cmdNewFileList_Click() {
     auto lines = ReadTextLines(chosen);
     if (!lines) {
         // The list goes back to the current file, which stays current.
-        MsgBox("The names file " + chosen + " cannot be opened.", MsgButtons::OK, "File Not Found",
+        MsgBox("The names file " + PathToText(chosen) + " cannot be opened.", MsgButtons::OK, "File Not Found",
                MsgIcon::Critical);
         lines = OpenNamesFile(ps.settings.CurrentNamesFile, ps.settings.AppPath);
     } else {
