@@ -16,12 +16,13 @@ MsgResult SafeAnswer(MsgButtons buttons) {
 
 }  // namespace
 
-DialogResponder::DialogResponder() : previous_(SetDialogHandler(this)) {}
+DialogResponder::DialogResponder(Unexpected unexpected)
+    : unexpected_(unexpected), previous_(SetDialogHandler(this)) {}
 
 DialogResponder::~DialogResponder() { SetDialogHandler(previous_); }
 
-DialogResponder& DialogResponder::Answer(MsgResult result) {
-    answers_.emplace_back(result);
+DialogResponder& DialogResponder::Answer(MsgResult result, int times) {
+    for (int i = 0; i < times; ++i) answers_.emplace_back(result);
     return *this;
 }
 
@@ -33,6 +34,7 @@ DialogResponder& DialogResponder::AnswerText(std::optional<std::string> text) {
 std::optional<DialogResponder::AnswerValue> DialogResponder::Next(const RecordedPrompt& prompt) {
     prompts_.push_back(prompt);
     if (answers_.empty()) {
+        if (unexpected_ == Unexpected::Allow) return std::nullopt;
         ADD_FAILURE() << "Unexpected prompt \"" << prompt.text << "\" titled \"" << prompt.title << "\"";
         return std::nullopt;
     }

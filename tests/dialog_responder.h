@@ -1,8 +1,11 @@
 #pragma once
-// A dialog handler for tests: it records every prompt and answers each from
-// a queue of expected answers. A prompt with no answer left fails the
-// running test and is answered Cancel (or No, or nothing). It installs itself
-// for its lifetime and puts the previous handler back afterwards.
+// Dialog handlers for tests. DialogResponder records every prompt and answers
+// each from a queue of expected answers; a prompt with no answer left fails
+// the running test and is answered the safe way (OK, No, Abort or Cancel; no
+// text, no file). DialogRecorder records and answers alike but takes a prompt
+// with no answer left without failing, for tests that deliberately leave
+// some prompts unchecked. Each installs itself for its lifetime and puts the
+// previous handler back afterwards.
 #include <deque>
 #include <optional>
 #include <string>
@@ -24,13 +27,16 @@ struct RecordedPrompt {
 
 class DialogResponder : public DialogHandler {
 public:
-    DialogResponder();
+    // What a prompt with no queued answer does besides getting the safe answer.
+    enum class Unexpected { Fail, Allow };
+
+    explicit DialogResponder(Unexpected unexpected = Unexpected::Fail);
     ~DialogResponder() override;
     DialogResponder(const DialogResponder&) = delete;
     DialogResponder& operator=(const DialogResponder&) = delete;
 
-    // Queue the answer of the next message box.
-    DialogResponder& Answer(MsgResult result);
+    // Queue the answer of the next message box (of the next few, with times).
+    DialogResponder& Answer(MsgResult result, int times = 1);
     // Queue the text of the next input box or the path of the next file
     // chooser; nullopt answers Cancel.
     DialogResponder& AnswerText(std::optional<std::string> text);
@@ -51,7 +57,13 @@ private:
     using AnswerValue = std::variant<MsgResult, std::optional<std::string>>;
     std::optional<AnswerValue> Next(const RecordedPrompt& prompt);
 
+    Unexpected unexpected_;
     std::deque<AnswerValue> answers_;
     std::vector<RecordedPrompt> prompts_;
     DialogHandler* previous_;
+};
+
+class DialogRecorder : public DialogResponder {
+public:
+    DialogRecorder() : DialogResponder(Unexpected::Allow) {}
 };

@@ -2,7 +2,7 @@
 
 #include "app/editor_text.h"
 #include "app/options_file.h"
-#include "dialog_recorder.h"
+#include "dialog_responder.h"
 #include "program_state.h"
 #include "test_support.h"
 
@@ -45,7 +45,8 @@ TEST(OptionsFile, LinesBeyondTheTableAreNotStored) {
 }
 
 TEST(OptionsFile, MissingFilesAreReportedAndKeepValues) {
-    DialogRecorder dialogs;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK, 2);
     Settings s = FreshSettings();
     s.OptionValues[40] = 1;
     EXPECT_FALSE(ReadOptionsFile(s));
@@ -54,9 +55,9 @@ TEST(OptionsFile, MissingFilesAreReportedAndKeepValues) {
     s.OrbValues[3] = 4;
     EXPECT_FALSE(LoadOrbsFile(s));
     EXPECT_EQ(s.OrbValues[3], 4.0f);
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0].title, "File Not Found");
-    EXPECT_NE(dialogs.messages[1].prompt.find("NONE.ORB"), std::string::npos);
+    ASSERT_EQ(dialogs.Prompts().size(), 2u);
+    EXPECT_EQ(dialogs.Prompts()[0].title, "File Not Found");
+    EXPECT_NE(dialogs.Prompts()[1].text.find("NONE.ORB"), std::string::npos);
 }
 
 TEST(OrbFile, ShortFileChangesOnlyItsLines) {
@@ -80,13 +81,14 @@ TEST(OrbFile, ShortFileChangesOnlyItsLines) {
 }
 
 TEST(OptionsFile, RestoreDefaultCopiesTheMasterFile) {
-    DialogRecorder dialogs;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK);
     Settings s = FreshSettings();
     testsupport::WriteBytes(OptionsFilePath(s), "1\r\n");
     EXPECT_FALSE(RestoreDefaultOptions(s));  // no master file
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].prompt, "Error in operation. Cannot do what is requested.");
-    EXPECT_EQ(dialogs.messages[0].title, "Warning!");
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_EQ(dialogs.Prompts()[0].text, "Error in operation. Cannot do what is requested.");
+    EXPECT_EQ(dialogs.Prompts()[0].title, "Warning!");
     EXPECT_EQ(testsupport::ReadBytes(OptionsFilePath(s)), "1\r\n");
 
     testsupport::WriteBytes(MasterOptionsFilePath(s), "8   #1\r\n6   #2\r\n");
@@ -128,8 +130,9 @@ TEST(EditorText, UnchangedOptionsTextReadsBackTheSameValues) {
 }
 
 TEST(EditorText, UnwritableFileIsReported) {
-    DialogRecorder dialogs;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK);
     EXPECT_FALSE(SaveEditorText(testsupport::MakeTempDir() + "/missing/X.ORB", "1\r\n"));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
     EXPECT_FALSE(LoadEditorText(testsupport::MakeTempDir() + "/X.ORB"));
 }

@@ -3,7 +3,7 @@
 #include <QDir>
 
 #include "app/output_buffer.h"
-#include "dialog_recorder.h"
+#include "dialog_responder.h"
 #include "program_state.h"
 #include "test_support.h"
 
@@ -53,21 +53,22 @@ TEST(OutputBuffer, AppendAndStartReport) {
 }
 
 TEST(OutputBuffer, FullBufferWarnsAndKeepsEverything) {
-    DialogRecorder dialogs;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK, 2);
     ProgramState ps;
     for (int i = 0; i < kMaxOutputLines; ++i) {
         ps.output.CurrentLine = std::to_string(i);
         AppendLine(ps.output);
         if (i % 1000 == 999) StartReport(ps);
     }
-    ASSERT_TRUE(dialogs.messages.empty());
+    ASSERT_TRUE(dialogs.Prompts().empty());
     const int page = ps.output.PageLineCount;
     Append(ps, "too many");
     Append(ps, "still too many");
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0].title, "Warning!");
-    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(dialogs.messages[0].prompt.rfind("Buffer cannot hold any more data.", 0), 0u);
+    ASSERT_EQ(dialogs.Prompts().size(), 2u);
+    EXPECT_EQ(dialogs.Prompts()[0].title, "Warning!");
+    EXPECT_EQ(dialogs.Prompts()[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(dialogs.Prompts()[0].text.rfind("Buffer cannot hold any more data.", 0), 0u);
     EXPECT_EQ(ps.output.OutputLineCount, kMaxOutputLines);
     EXPECT_EQ(ps.output.PageLineCount, page);
     EXPECT_EQ(ps.output.OutputBuffer[kMaxOutputLines - 1], std::to_string(kMaxOutputLines - 1));
@@ -75,12 +76,13 @@ TEST(OutputBuffer, FullBufferWarnsAndKeepsEverything) {
 }
 
 TEST(OutputBuffer, FullPageAfterClearingTheBufferAlsoWarns) {
-    DialogRecorder dialogs;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK);
     ProgramState ps;
     for (int i = 0; i < kMaxOutputLines; ++i) AppendLine(ps.output);
     ClearOutputBuffer(ps.output);  // the page keeps its lines
     Append(ps, "x");
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.Prompts().size(), 1u);
     EXPECT_EQ(ps.output.OutputLineCount, 0);
     EXPECT_EQ(ps.output.PageLineCount, kMaxOutputLines);
 }
@@ -122,7 +124,8 @@ TEST(OutputBuffer, ShowOutputDoesNothingWhenEmptyOrMinimised) {
 }
 
 TEST(OutputBuffer, UnwritablePageFileIsReportedAndBufferKept) {
-    DialogRecorder dialogs;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK);
     ProgramState ps;
     ps.settings.AppPath = testsupport::MakeTempDir();  // no REPORTS folder
     int shown = 0;
@@ -130,7 +133,7 @@ TEST(OutputBuffer, UnwritablePageFileIsReportedAndBufferKept) {
     Append(ps, "kept");
     ShowOutput(ps);
     EXPECT_EQ(shown, 0);
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.Prompts().size(), 1u);
     EXPECT_EQ(ps.output.OutputBuffer[0], "kept");
 }
 

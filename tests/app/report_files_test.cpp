@@ -5,7 +5,7 @@
 #include "app/help_text.h"
 #include "app/output_buffer.h"
 #include "app/report_files.h"
-#include "dialog_recorder.h"
+#include "dialog_responder.h"
 #include "platform/text_file.h"
 #include "program_state.h"
 #include "test_support.h"
@@ -52,48 +52,51 @@ TEST(SavedReport, FormFeedsFollowOption45) {
 }
 
 TEST(SavedReport, SaveAsProposesANameAndSaveReusesTheFile) {
-    DialogRecorder dialogs;
+    DialogResponder dialogs;
     ProgramState ps = StateWithLines(3);
     ps.settings.OptionValues[45] = 60;
     const std::string target = ps.settings.AppPath + "/Mary";
-    dialogs.chosenFile = target;
+    dialogs.AnswerText(target);
     ASSERT_TRUE(SaveReportFile(ps, "Mary Smith"));
-    ASSERT_EQ(dialogs.requests.size(), 1u);
-    EXPECT_EQ(dialogs.requests[0].fileName, "Mary.DOC");
-    EXPECT_EQ(dialogs.requests[0].folder, ps.settings.AppPath);
-    EXPECT_TRUE(dialogs.requests[0].save);
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    ASSERT_EQ(dialogs.Prompts()[0].kind, RecordedPrompt::Kind::ChooseFile);
+    const FileChooserRequest& request = dialogs.Prompts()[0].fileRequest;
+    EXPECT_EQ(request.fileName, "Mary.DOC");
+    EXPECT_EQ(request.folder, ps.settings.AppPath);
+    EXPECT_TRUE(request.save);
     EXPECT_EQ(ps.output.ReportSaveFile, target + ".doc");
     EXPECT_EQ(testsupport::ReadBytes(target + ".doc"), "line 0\r\nline 1\r\nline 2\r\n\r\n\f\r\n");
 
     ps.output.CurrentLine = "line 3";
     AppendLine(ps);
     ASSERT_TRUE(SaveReportFile(ps, "Mary Smith"));
-    EXPECT_EQ(dialogs.requests.size(), 1u);  // no second question
+    EXPECT_EQ(dialogs.Prompts().size(), 1u);  // no second question
     EXPECT_EQ(testsupport::ReadBytes(target + ".doc"), "line 0\r\nline 1\r\nline 2\r\nline 3\r\n\r\n\f\r\n");
 }
 
 TEST(SavedReport, EmptyBufferAndCancelWriteNothing) {
-    DialogRecorder dialogs;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK, 2);
     ProgramState ps = StateWithLines(0);
     EXPECT_FALSE(SaveReportFile(ps, "Now"));
     EXPECT_FALSE(SaveReportFileAs(ps, "Now"));
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0].prompt, "No data to write to file.");
-    EXPECT_EQ(dialogs.messages[0].title, "Information");
+    ASSERT_EQ(dialogs.Prompts().size(), 2u);
+    EXPECT_EQ(dialogs.Prompts()[0].text, "No data to write to file.");
+    EXPECT_EQ(dialogs.Prompts()[0].title, "Information");
 
     ps = StateWithLines(1);
-    dialogs.chosenFile.reset();
+    dialogs.AnswerText(std::nullopt);
     EXPECT_FALSE(SaveReportFileAs(ps, "Now"));
     EXPECT_EQ(ps.output.ReportSaveFile, "");
 }
 
 TEST(SavedReport, AccentedChartNameIsProposedAsTheSameLetters) {
-    DialogRecorder dialogs;
+    DialogResponder dialogs;
+    dialogs.AnswerText(std::nullopt);
     ProgramState ps = StateWithLines(1);
-    dialogs.chosenFile.reset();
     EXPECT_FALSE(SaveReportFileAs(ps, "Jos\xE9 Ruiz"));
-    ASSERT_EQ(dialogs.requests.size(), 1u);
-    EXPECT_EQ(dialogs.requests[0].fileName, "Jos\xC3\xA9.DOC");
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_EQ(dialogs.Prompts()[0].fileRequest.fileName, "Jos\xC3\xA9.DOC");
 }
 
 TEST(SavedReport, ProposedNames) {
@@ -104,11 +107,12 @@ TEST(SavedReport, ProposedNames) {
 }
 
 TEST(PrintFile, PageAndBufferAndWideLines) {
-    DialogRecorder dialogs;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK);
     ProgramState ps = StateWithLines(2);
     StartReport(ps);
     EXPECT_FALSE(WritePagePrintFile(ps));  // empty page: nothing happens
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.Prompts().empty());
     ps.output.CurrentLine = std::string(81, 'x');
     AppendLine(ps);
     ASSERT_TRUE(WritePagePrintFile(ps));
@@ -129,8 +133,8 @@ TEST(PrintFile, PageAndBufferAndWideLines) {
 
     ClearOutputBuffer(ps.output);
     EXPECT_FALSE(WriteBufferPrintFile(ps));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].prompt, "No data to print.");
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_EQ(dialogs.Prompts()[0].text, "No data to print.");
 }
 
 TEST(PrintFile, PagesOfOption30) {
@@ -144,7 +148,8 @@ TEST(PrintFile, PagesOfOption30) {
 }
 
 TEST(HelpText, ListsTheTopicOnANewPage) {
-    DialogRecorder dialogs;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK);
     ProgramState ps = StateWithLines(2);
     QDir(QString::fromStdString(ps.settings.AppPath)).mkdir("REPORTS");
     testsupport::WriteBytes(ps.settings.AppPath + "/WHEELS.HLP", "First\r\n\r\nLast");
@@ -162,7 +167,7 @@ TEST(HelpText, ListsTheTopicOnANewPage) {
 
     ps.output.HelpFileName = "\\NOTHERE.HLP";
     EXPECT_FALSE(ShowHelpText(ps));
-    ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_EQ(dialogs.messages.back().title, "File Not Found");
+    ASSERT_FALSE(dialogs.Prompts().empty());
+    EXPECT_EQ(dialogs.Prompts().back().title, "File Not Found");
     EXPECT_EQ(ps.output.PageLineCount, 5);  // no new page
 }

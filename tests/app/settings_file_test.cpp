@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/settings_file.h"
-#include "dialog_recorder.h"
+#include "dialog_responder.h"
 #include "program_state.h"
 #include "test_support.h"
 
@@ -18,12 +18,12 @@ void WriteIni(const Settings& s, const std::string& text) { testsupport::WriteBy
 }  // namespace
 
 TEST(SettingsFile, MissingFileGivesDefaultsWithoutMessage) {
-    DialogRecorder dialogs;
+    DialogResponder dialogs;
     Settings s = FreshSettings();
     s.OutputFontSize = 3;
     s.MainWindowHeight = 1;
     LoadSettings(s);
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.Prompts().empty());
     EXPECT_EQ(s.OutputFontSize, 10);
     EXPECT_EQ(s.MainWindowHeight, 675);
     EXPECT_EQ(s.MainWindowWidth, 8550);
@@ -128,12 +128,13 @@ TEST(SettingsFile, AcceptanceTestsAndLineOrder) {
 }
 
 TEST(SettingsFile, UnwritableFileIsReported) {
-    DialogRecorder dialogs;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK);
     Settings s;
     s.AppPath = testsupport::MakeTempDir() + "/no/such/folder";
     EXPECT_FALSE(SaveSettings(s));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].title, "Warning!");
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_EQ(dialogs.Prompts()[0].title, "Warning!");
 }
 
 TEST(SettingsFile, SignedNumberText) {

@@ -3,7 +3,7 @@
 #include "app/options_file.h"
 #include "app/output_buffer.h"
 #include "app/help_text.h"
-#include "dialog_recorder.h"
+#include "dialog_responder.h"
 #include "platform/app_path.h"
 #include "platform/text_file.h"
 #include "program_state.h"
@@ -89,7 +89,7 @@ TEST(ShippedData, OrbFilesLoadAllOrbs) {
 }
 
 TEST(ShippedData, HelpTopicsAndTipsAreListable) {
-    DialogRecorder dialogs;
+    DialogResponder dialogs;
     ProgramState ps;
     // A program folder seeded from the shipped files, so listing a topic
     // writes its page there and never into the source tree.

@@ -5,34 +5,11 @@
 #include <cstring>
 #include <string>
 
-#include "platform/dialogs.h"
+#include "dialog_responder.h"
 #include "program_state.h"
 #include "test_support.h"
 
 namespace {
-
-// Counts "File Not Found" prompts instead of showing them.
-class CountingHandler : public DialogHandler {
-public:
-    int notFound = 0;
-    std::string lastPrompt;
-    MsgResult MessageBox(const std::string& prompt, MsgButtons, MsgIcon, const std::string& title) override {
-        if (title == "File Not Found") ++notFound;
-        lastPrompt = prompt;
-        return MsgResult::OK;
-    }
-    std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChooseFile(const FileChooserRequest&) override { return std::nullopt; }
-};
-
-struct HandlerScope {
-    CountingHandler handler;
-    DialogHandler* old;
-    HandlerScope() : old(SetDialogHandler(&handler)) {}
-    ~HandlerScope() { SetDialogHandler(old); }
-};
 
 double LineValue(const char* s) { return PointsLineValue(s, static_cast<int>(std::strlen(s))); }
 
@@ -55,7 +32,8 @@ TEST(DataFiles, PointsLineValueReadsTwoCharactersAfterEquals) {
 }
 
 TEST(DataFiles, PointsCubeLineMappingAndLaterMirrorWins) {
-    HandlerScope scope;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK, 3);
     ProgramState ps;
     ps.settings.AppPath = testsupport::MakeTempDir();
     std::string file = PointsFile(1089);
@@ -73,13 +51,14 @@ TEST(DataFiles, PointsCubeLineMappingAndLaterMirrorWins) {
         for (int i = 0; i < 11; ++i)
             for (int j = 0; j < 11; ++j) ASSERT_EQ(pc[k][i][j], pc[k][j][i]);
     // The other three files are missing: one message each, tables stay 0.
-    EXPECT_EQ(scope.handler.notFound, 3);
+    ASSERT_EQ(dialogs.Prompts().size(), 3u);
+    for (const RecordedPrompt& p : dialogs.Prompts()) EXPECT_EQ(p.title, "File Not Found");
     EXPECT_EQ(ps.chart.HcData[0], 0);
     EXPECT_EQ(ps.chart.ChironLongitudeTable[0], 0);
 }
 
 TEST(DataFiles, ShortAndLongFilesLoadWhatFits) {
-    HandlerScope scope;
+    DialogResponder dialogs;
     ProgramState ps;
     ps.settings.AppPath = testsupport::MakeTempDir();
     const std::string dir = ps.settings.AppPath;
@@ -93,7 +72,7 @@ TEST(DataFiles, ShortAndLongFilesLoadWhatFits) {
     testsupport::WriteBytes(dir + "/RADIUS.DAT", radius);
     testsupport::WriteBytes(dir + "/HCDATA.DAT", "1,2,3\n4,5\n");
     LoadDataFiles(ps);
-    EXPECT_EQ(scope.handler.notFound, 0);
+    EXPECT_TRUE(dialogs.Prompts().empty());
     EXPECT_EQ(ps.chart.PointsCube[1][0][2], 19);  // line 19 is (0, 2, 1)
     EXPECT_EQ(ps.chart.PointsCube[0][0][3], 0);   // beyond the short file
     EXPECT_FLOAT_EQ(ps.chart.ChironLongitudeTable[99], 99.5f);
@@ -107,11 +86,11 @@ TEST(DataFiles, ShortAndLongFilesLoadWhatFits) {
 }
 
 TEST(DataFiles, ShippedFilesLoadWithFullCounts) {
-    HandlerScope scope;
+    DialogResponder dialogs;
     ProgramState ps;
     ps.settings.AppPath = testsupport::ShippedDataDir();
     LoadDataFiles(ps);
-    EXPECT_EQ(scope.handler.notFound, 0);
+    EXPECT_TRUE(dialogs.Prompts().empty());
     const auto& cs = ps.chart;
     EXPECT_EQ(cs.HcData[0], -21);
     EXPECT_EQ(cs.HcData[119], 192);

@@ -7,7 +7,7 @@
 #include "people/atlas_link.h"
 #include "people/people_state.h"
 #include "platform/text_file.h"
-#include "recording_dialogs.h"
+#include "dialog_responder.h"
 #include "test_support.h"
 
 namespace {
@@ -41,13 +41,14 @@ PeopleState Lookup(std::string& atlasDir) {
 
 TEST(AtlasLink, AcceptedPlaceFillsValues) {
     const std::string dir = MakeStubAtlas(WriteBoth("5"));
-    RecordingDialogs dialogs;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::Yes);
     std::string atlasDir = dir + "/";
     const PeopleState people = Lookup(atlasDir);
-    ASSERT_EQ(dialogs.prompts.size(), 1u);
-    EXPECT_EQ(dialogs.prompts[0].title, "Accept or Reject data");
-    EXPECT_EQ(dialogs.prompts[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(dialogs.prompts[0].prompt,
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_EQ(dialogs.Prompts()[0].title, "Accept or Reject data");
+    EXPECT_EQ(dialogs.Prompts()[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(dialogs.Prompts()[0].text,
               "Accept following data? \r\n\r\nLongitude = 84W23\r\nLatitude  = 33N45\r\nTime zone =  5");
     EXPECT_EQ(people.AtlasAnswer, 6);
     EXPECT_TRUE(AtlasDataAccepted(people));
@@ -65,11 +66,11 @@ TEST(AtlasLink, AcceptedPlaceFillsValues) {
 
 TEST(AtlasLink, RejectedPlaceAndNegativeZone) {
     const std::string dir = MakeStubAtlas(WriteBoth("-4"));
-    RecordingDialogs dialogs;
-    dialogs.answers = {MsgResult::No};
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::No);
     std::string atlasDir = dir + "/";
     const PeopleState people = Lookup(atlasDir);
-    EXPECT_EQ(dialogs.prompts.at(0).prompt.substr(dialogs.prompts[0].prompt.size() - 14), "Time zone = -4");
+    EXPECT_EQ(dialogs.Prompts().at(0).text.substr(dialogs.Prompts()[0].text.size() - 14), "Time zone = -4");
     EXPECT_EQ(people.AtlasAnswer, 7);
     EXPECT_FALSE(AtlasDataAccepted(people));
 }
@@ -80,21 +81,22 @@ TEST(AtlasLink, AsksForFolderWhenProgramNotFound) {
     qputenv("PATH", QByteArray::fromStdString(testsupport::MakeTempDir()));
     {
         // Cancel ends the look-up without data and without a further message.
-        RecordingDialogs dialogs;
+        DialogResponder dialogs;
+        dialogs.AnswerText(std::nullopt);
         std::string atlasDir;
         const PeopleState people = Lookup(atlasDir);
-        ASSERT_EQ(dialogs.prompts.size(), 1u);
-        EXPECT_EQ(dialogs.prompts[0].title, "Where do I find ATLAS.EXE?");
+        ASSERT_EQ(dialogs.Prompts().size(), 1u);
+        EXPECT_EQ(dialogs.Prompts()[0].title, "Where do I find ATLAS.EXE?");
         EXPECT_EQ(people.AtlasDataFlag, 0);
         EXPECT_EQ(atlasDir, "");
     }
     {
         // A wrong folder is asked for again; the typed folder gains its separator.
-        RecordingDialogs dialogs;
-        dialogs.inputs = {std::string("/no/such/folder"), dir};
+        DialogResponder dialogs;
+        dialogs.AnswerText("/no/such/folder").AnswerText(dir).Answer(MsgResult::Yes);
         std::string atlasDir;
         const PeopleState people = Lookup(atlasDir);
-        EXPECT_EQ(dialogs.prompts.size(), 3u);
+        EXPECT_EQ(dialogs.Prompts().size(), 3u);
         EXPECT_EQ(atlasDir, dir + "/");
         EXPECT_TRUE(AtlasDataAccepted(people));
     }
@@ -102,15 +104,16 @@ TEST(AtlasLink, AsksForFolderWhenProgramNotFound) {
 }
 
 TEST(AtlasLink, MissingHandOverFiles) {
-    RecordingDialogs dialogs;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK, 3);
     {
         const std::string dir = MakeStubAtlas("true");
         std::string atlasDir = dir + "/";
         const PeopleState people = Lookup(atlasDir);
         EXPECT_EQ(people.AtlasDataFlag, 0);
-        EXPECT_EQ(dialogs.prompts.back().prompt,
+        EXPECT_EQ(dialogs.Prompts().back().text,
                   "Cannot find the file called PCATPATH in the " + dir + "/ directory.");
-        EXPECT_EQ(dialogs.prompts.back().title, "Warning!");
+        EXPECT_EQ(dialogs.Prompts().back().title, "Warning!");
     }
     {
         // A folder line without its final separator runs into the file name.
@@ -118,7 +121,7 @@ TEST(AtlasLink, MissingHandOverFiles) {
         std::string atlasDir = dir + "/";
         const PeopleState people = Lookup(atlasDir);
         EXPECT_EQ(people.AtlasDataFlag, 0);
-        EXPECT_EQ(dialogs.prompts.back().prompt,
+        EXPECT_EQ(dialogs.Prompts().back().text,
                   "Cannot find the file called TSRTEMP.TXT in the " + dir + " directory.");
     }
     {
@@ -129,7 +132,7 @@ TEST(AtlasLink, MissingHandOverFiles) {
         std::string atlasDir = dir + "/";
         const PeopleState people = Lookup(atlasDir);
         EXPECT_EQ(people.AtlasDataFlag, 0);
-        EXPECT_EQ(dialogs.prompts.back().prompt,
+        EXPECT_EQ(dialogs.Prompts().back().text,
                   "Cannot find the file called TSRTEMP.TXT in the " + dir + "/ directory.");
     }
 }
@@ -141,16 +144,16 @@ TEST(AtlasLink, ProgramInAnAccentedFolder) {
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(dir)));
     const std::string dirText = PathToText(dir);
     ASSERT_NE(dirText, dir);
-    MakeStubAtlasIn(dir, "printf '%s/\\r\\n' '" + dirText + "' > \"$d/PCATPATH.TXT\"\n"
-                         "printf 'Atlanta\\r\\n33N45\\r\\n84W23\\r\\nUnited States\\r\\n5\\r\\n' > \"$d/TSRTEMP.TXT\"");
+    const std::string writePath = "printf '%s/\\r\\n' '" + dirText + "' > \"$d/PCATPATH.TXT\"";
+    MakeStubAtlasIn(dir, writePath + "\nprintf 'Atlanta\\r\\n33N45\\r\\n84W23\\r\\nUS\\r\\n5\\r\\n' > \"$d/TSRTEMP.TXT\"");
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", QByteArray::fromStdString(testsupport::MakeTempDir()));
     {
-        RecordingDialogs dialogs;
-        dialogs.inputs = {dirText};
+        DialogResponder dialogs;
+        dialogs.AnswerText(dirText).Answer(MsgResult::Yes);
         std::string atlasDir;
         const PeopleState people = Lookup(atlasDir);
-        ASSERT_EQ(dialogs.prompts.size(), 2u);
+        ASSERT_EQ(dialogs.Prompts().size(), 2u);
         EXPECT_EQ(atlasDir, dir + "/");
         EXPECT_EQ(people.AtlasResultFolder, dir + "/");
         EXPECT_TRUE(AtlasDataAccepted(people));
@@ -158,13 +161,14 @@ TEST(AtlasLink, ProgramInAnAccentedFolder) {
     {
         // The folder named in a message reads as the same letters.
         QFile::remove(QString::fromStdString(dir + "/TSRTEMP.TXT"));
-        MakeStubAtlasIn(dir, "printf '%s/\\r\\n' '" + dirText + "' > \"$d/PCATPATH.TXT\"");
-        RecordingDialogs dialogs;
+        MakeStubAtlasIn(dir, writePath);
+        DialogResponder dialogs;
+        dialogs.Answer(MsgResult::OK);
         std::string atlasDir = dir + "/";
         const PeopleState people = Lookup(atlasDir);
         EXPECT_EQ(people.AtlasDataFlag, 0);
-        ASSERT_EQ(dialogs.prompts.size(), 1u);
-        EXPECT_EQ(dialogs.prompts[0].prompt,
+        ASSERT_EQ(dialogs.Prompts().size(), 1u);
+        EXPECT_EQ(dialogs.Prompts()[0].text,
                   "Cannot find the file called TSRTEMP.TXT in the " + dirText + "/ directory.");
     }
     qputenv("PATH", oldPath);

@@ -1,20 +1,14 @@
 // The chart run from the input windows: OK with a couple typed in, the
 // first report page, and what a refused input leaves behind.
-#include <QDir>
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/constant_tables.h"
-#include "app/options_file.h"
 #include "app/ui/report_window.h"
-#include "chart/data_files.h"
-#include "chart/planet_theory.h"
+#include "chart_run_setup.h"
 #include "dialog_responder.h"
 #include "input_window_fixture.h"
 #include "people/ui/compute_charts.h"
-#include "platform/numbers.h"
 #include "platform/text_file.h"
-#include "reports/report_menu.h"
 #include "test_support.h"
 
 namespace {
@@ -28,16 +22,8 @@ class ChartRunTest : public InputWindowTest {
 protected:
     void SetUp() override {
         InputWindowTest::SetUp();
-        SetDecimalSeparator('.');
-        InstallChartHeaders();
+        testsupport::PrepareChartRun(ps, testsupport::MakeTempDir());
         Settings& s = ps.settings;
-        s.AppPath = testsupport::ShippedDataDir();
-        ReadOptionsFile(s);
-        LoadDataFiles(ps);
-        s.AppPath = testsupport::MakeTempDir();
-        QDir(QString::fromStdString(s.AppPath)).mkdir("REPORTS");
-        FillConstantTables(ps);
-        InitOrbitalElements(ps.chart);
         s.DateOrder = 0;
         s.TimeFormat = 1;
         s.OptionValues[211] = 0;

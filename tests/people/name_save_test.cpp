@@ -6,7 +6,7 @@
 #include "people/names_file.h"
 #include "platform/text_file.h"
 #include "program_state.h"
-#include "recording_dialogs.h"
+#include "dialog_responder.h"
 #include "test_support.h"
 
 namespace {
@@ -40,7 +40,7 @@ struct SaveFixture : ::testing::Test {
     ProgramState ps;
     std::string dir = testsupport::MakeTempDir();
     std::string file = dir + "/people/NAMES.FIL";
-    RecordingDialogs dialogs;
+    DialogResponder dialogs;
 
     void SetUp() override {
         ps.settings.AppPath = dir;
@@ -125,27 +125,27 @@ TEST_F(SaveFixture, NewNameIsAppendedWithBackupAndNoScratch) {
     EXPECT_EQ(testsupport::ReadBytes(file), Crlf({kOther, kJaneNew}));
     EXPECT_EQ(testsupport::ReadBytes(dir + "/people/NAMES.OLD"), Crlf({kOther}));
     EXPECT_FALSE(std::filesystem::exists(dir + "/wfyert.hyq"));
-    EXPECT_TRUE(dialogs.prompts.empty());
+    EXPECT_TRUE(dialogs.Prompts().empty());
     EXPECT_EQ(ps.people.NamesListStale, 1);
 }
 
 TEST_F(SaveFixture, DuplicatesAskedOneByOne) {
     // Yes replaces, No keeps; each matching record is asked about, case ignored.
     WriteFile({kJane1, kOther, kJane2});
-    dialogs.answers = {MsgResult::Yes, MsgResult::No};
+    dialogs.Answer(MsgResult::Yes).Answer(MsgResult::No);
     EXPECT_EQ(Save(Jane()), SaveOutcome::Saved);
     EXPECT_EQ(testsupport::ReadBytes(file), Crlf({kOther, kJane2, kJaneNew}));
-    ASSERT_EQ(dialogs.prompts.size(), 2u);
-    EXPECT_EQ(dialogs.prompts[0].title, "Jane Doe already exists");
-    EXPECT_EQ(dialogs.prompts[1].title, "jane doe already exists");
-    EXPECT_EQ(dialogs.prompts[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(dialogs.prompts[0].prompt,
+    ASSERT_EQ(dialogs.Prompts().size(), 2u);
+    EXPECT_EQ(dialogs.Prompts()[0].title, "Jane Doe already exists");
+    EXPECT_EQ(dialogs.Prompts()[1].title, "jane doe already exists");
+    EXPECT_EQ(dialogs.Prompts()[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(dialogs.Prompts()[0].text,
               "There is already a name on file matching your current name with the following associated data: "
               "\r\n\r\nDate =  05 Mar 1960\r\nTime =  5.30 P\r\nTime zone =  5\r\nLongitude =  075.30\r\n"
               "Latitude =  40.45\r\nE-mail address =  jane@example.com\r\n\r\nDo you want to replace it?\r\n\r\n"
               "Answering 'NO' will append the current name and data to file, not replace the existing entry.");
     // A second save keeps only the state before it as the backup.
-    dialogs.answers = {MsgResult::No, MsgResult::No};
+    dialogs.Answer(MsgResult::No, 2);
     EXPECT_EQ(Save(Jane()), SaveOutcome::Saved);
     EXPECT_EQ(testsupport::ReadBytes(dir + "/people/NAMES.OLD"), Crlf({kOther, kJane2, kJaneNew}));
     EXPECT_EQ(testsupport::ReadBytes(file), Crlf({kOther, kJane2, kJaneNew, kJaneNew}));
@@ -161,12 +161,13 @@ TEST_F(SaveFixture, RefusedInputLeavesFileUntouched) {
             return file;
         });
     };
+    dialogs.Answer(MsgResult::OK, 7);  // one message for each refusal
     NameSaveFields f = Jane();
     f.Name = "Doe, Jane";
     EXPECT_EQ(save(f), SaveOutcome::Refused);
-    EXPECT_EQ(dialogs.prompts.back().prompt,
+    EXPECT_EQ(dialogs.Prompts().back().text,
               "You cannot have a comma in the name. Please remove the comma and try again.");
-    EXPECT_EQ(dialogs.prompts.back().title, "Warning!");
+    EXPECT_EQ(dialogs.Prompts().back().title, "Warning!");
     EXPECT_EQ(ps.people.NamesListStale, 1);
 
     f = Jane();
@@ -176,7 +177,7 @@ TEST_F(SaveFixture, RefusedInputLeavesFileUntouched) {
     f.Day = "30";
     f.Month = "2";  // no such date
     EXPECT_EQ(save(f), SaveOutcome::Refused);
-    EXPECT_EQ(dialogs.prompts.back().prompt, "Error in natal input data section. Please correct.");
+    EXPECT_EQ(dialogs.Prompts().back().text, "Error in natal input data section. Please correct.");
     f = Jane();
     f.Minute = "";
     EXPECT_EQ(save(f), SaveOutcome::Refused);
@@ -224,9 +225,10 @@ TEST_F(SaveFixture, CancelAndMissingTarget) {
 TEST_F(SaveFixture, UnwritableScratchLeavesFileAlone) {
     WriteFile({kOther});
     ps.settings.AppPath = dir + "/no/such/folder";
+    dialogs.Answer(MsgResult::OK);
     EXPECT_EQ(Save(Jane()), SaveOutcome::Failed);
     EXPECT_EQ(testsupport::ReadBytes(file), Crlf({kOther}));
-    EXPECT_EQ(dialogs.prompts.back().title, "Error!");
+    EXPECT_EQ(dialogs.Prompts().back().title, "Error!");
 }
 
 TEST_F(SaveFixture, OpeningFallsBackToDefault) {
@@ -235,7 +237,8 @@ TEST_F(SaveFixture, OpeningFallsBackToDefault) {
     EXPECT_EQ(OpenNamesFile(current, dir), std::vector<std::string>{kOther});
     EXPECT_EQ(current, "");
     std::filesystem::remove(dir + "/NAMES.FIL");
+    dialogs.Answer(MsgResult::OK);
     EXPECT_TRUE(OpenNamesFile(current, dir).empty());
-    ASSERT_EQ(dialogs.prompts.size(), 1u);
-    EXPECT_EQ(dialogs.prompts[0].title, "File Not Found");
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_EQ(dialogs.Prompts()[0].title, "File Not Found");
 }

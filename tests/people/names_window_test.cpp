@@ -1,14 +1,10 @@
 #include <QTest>
 
+#include "chart_run_setup.h"
 #include "dialog_responder.h"
 #include "people/ui/names_editor_window.h"
 #include "people/ui/names_window.h"
-#include "app/options_file.h"
-#include "app/constant_tables.h"
-#include "chart/data_files.h"
-#include "chart/planet_theory.h"
 #include "people/ui/input_window_hooks.h"
-#include "platform/numbers.h"
 #include "people_window_fixture.h"
 #include "platform/ui/form_registry.h"
 #include "test_support.h"
@@ -120,16 +116,9 @@ TEST_F(NamesWindowTest, YearFirstDateOrderRewritesTheStoredDateOnce) {
 }
 
 TEST_F(NamesWindowTest, DoubleClickComputesOnlyForPersonA) {
-    SetDecimalSeparator('.');
-    Settings& s = ps.settings;
-    const std::string app = s.AppPath;
-    s.AppPath = testsupport::ShippedDataDir();
-    ReadOptionsFile(s);
-    LoadDataFiles(ps);
-    s.AppPath = app;
-    FillConstantTables(ps);
-    InitOrbitalElements(ps.chart);
-    s.OptionValues[211] = 0;
+    DialogResponder dialogs;  // the run asks nothing
+    testsupport::PrepareChartRun(ps, ps.settings.AppPath);
+    ps.settings.OptionValues[211] = 0;
     int menusShown = 0;
     InputHooks().ShowChartMenus = [&menusShown] { ++menusShown; };
     WriteAppFile("NAMES.FIL", kPeople);

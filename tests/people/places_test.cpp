@@ -5,7 +5,7 @@
 #include "people/city_record.h"
 #include "people/name_record.h"
 #include "people/time_zone_list.h"
-#include "recording_dialogs.h"
+#include "dialog_responder.h"
 #include "test_support.h"
 
 TEST(CityRecord, LongitudeAndLatitudeTexts) {
@@ -70,10 +70,11 @@ TEST(CityRecord, FieldsReadAcrossLineEnds) {
 }
 
 TEST(CityRecord, MissingFileMessage) {
-    RecordingDialogs dialogs;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK);
     EXPECT_TRUE(OpenCitiesFile("", testsupport::MakeTempDir()).empty());
-    ASSERT_EQ(dialogs.prompts.size(), 1u);
-    EXPECT_EQ(dialogs.prompts[0].title, "File Not Found");
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_EQ(dialogs.Prompts()[0].title, "File Not Found");
 }
 
 TEST(TimeZoneList, LineColumns) {
@@ -132,12 +133,13 @@ TEST(TimeZoneList, ReadingAndChoosing) {
 }
 
 TEST(TimeZoneList, FileMessages) {
-    RecordingDialogs dialogs;
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK, 2);
     const std::string dir = testsupport::MakeTempDir();
     EXPECT_TRUE(LoadTimeZoneFile(dir).empty());
-    EXPECT_EQ(dialogs.prompts.back().title, "File Not Found");
+    EXPECT_EQ(dialogs.Prompts().back().title, "File Not Found");
     testsupport::WriteBytes(dir + "/TZ.DAT", "Greenwich Mean Time,GMT,0\r\nCut,CUT\r\n");
     EXPECT_EQ(LoadTimeZoneFile(dir).size(), 1u);
-    EXPECT_EQ(dialogs.prompts.back().prompt, "The file TZ.DAT is corrupt.");
-    EXPECT_EQ(dialogs.prompts.back().title, "Error!");
+    EXPECT_EQ(dialogs.Prompts().back().text, "The file TZ.DAT is corrupt.");
+    EXPECT_EQ(dialogs.Prompts().back().title, "Error!");
 }

@@ -1,15 +1,7 @@
 #include "report_fixtures.h"
 
-#include <QDir>
-#include <cmath>
-
-#include "app/constant_tables.h"
-#include "app/options_file.h"
 #include "chart/chart_driver.h"
-#include "chart/data_files.h"
-#include "chart/planet_theory.h"
-#include "platform/numbers.h"
-#include "reports/report_menu.h"
+#include "chart_run_setup.h"
 #include "test_support.h"
 
 namespace fixtures {
@@ -49,17 +41,8 @@ Couple NorthTransits() {
 }
 
 void ComputeCouple(ProgramState& ps, const Couple& couple) {
-    SetDecimalSeparator('.');
-    InstallChartHeaders();
+    testsupport::PrepareChartRun(ps, testsupport::MakeTempDir());
     Settings& s = ps.settings;
-    // Read the shipped files where they stand; write only into a temporary
-    // program folder.
-    s.AppPath = testsupport::ShippedDataDir();
-    ReadOptionsFile(s);
-    LoadDataFiles(ps);
-    s.AppPath = testsupport::MakeTempDir();
-    QDir(QString::fromStdString(s.AppPath)).mkdir("REPORTS");
-    FillConstantTables(ps);
     s.DateOrder = 0;
     s.OptionValues[198] = couple.zodiacMode;
     s.OptionValues[16] = couple.quintiles;
@@ -85,7 +68,6 @@ void ComputeCouple(ProgramState& ps, const Couple& couple) {
     ps.people.NatalNameText = a.name;
     ps.people.SecondPersonChecked = couple.secondPerson ? 1 : 0;
     ps.people.SecondPersonCaption = couple.secondPerson ? b.name : "2nd Person";
-    InitOrbitalElements(cs);
     ComputeChartsCore(ps);
 }
 
