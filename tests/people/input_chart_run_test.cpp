@@ -199,3 +199,34 @@ TEST_F(ChartRunTest, LeftClickOnTheSecondWindowRunsTheChartsAndOption211EmptiesT
     EXPECT_EQ(ps.output.OutputLineCount, 0);
     EXPECT_GT(ps.output.PageLineCount, 0);
 }
+
+TEST_F(ChartRunTest, GraphRunsComputeOneChartEachAndTouchNoWindow) {
+    TypeNatal();
+    TypeSecond();
+    Natal().Show();
+    ComputeChartsForGraph(ps);
+    EXPECT_EQ(ps.chart.InputError, 0);
+    EXPECT_TRUE(Natal().isVisible());
+    EXPECT_EQ(menusShown, 0);
+    EXPECT_TRUE(shownPage.empty());
+    EXPECT_EQ(ps.chart.ChartName, "John Smith");
+    EXPECT_GT(ps.chart.NatalLongitudes[1], 330.0);  // Sun in Pisces
+    EXPECT_EQ(ps.chart.SecondLongitudes[1], 0.0);   // chart B not computed
+
+    ComputeDiurnalForGraph(ps);
+    // 2 November 1965: the Sun in Scorpio.
+    EXPECT_GT(ps.chart.SecondLongitudes[1], 210.0);
+    EXPECT_LT(ps.chart.SecondLongitudes[1], 240.0);
+
+    // A failed check stops the graph run as it stops the full run.
+    Natal().txtMonth.SetText("");
+    ps.chart.NatalLongitudes[1] = 0;
+    {
+        // An empty month gives two messages, as it does for OK.
+        DialogResponder dialogs;
+        dialogs.Answer(MsgResult::OK, 2);
+        ComputeChartsForGraph(ps);
+    }
+    EXPECT_EQ(ps.chart.InputError, 1);
+    EXPECT_EQ(ps.chart.NatalLongitudes[1], 0.0);
+}

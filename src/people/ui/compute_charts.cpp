@@ -49,26 +49,41 @@ void ShowInputAndListWindows() {
     CallHook(InputHooks().ShowNames);
 }
 
-void ComputeCharts(ProgramState& ps) {
+namespace {
+
+// The first steps of a run from the windows: the angles setting and every
+// input check. False when a check failed (its messages shown).
+bool AnglesAndChecks(ProgramState& ps, const std::optional<std::array<bool, 8>>& houses) {
     ChartState& cs = ps.chart;
     InputD& natal = FormOf<InputD>();
     InputD1& second = FormOf<InputD1>();
     KeepWindowStateInStep(ps, natal, second);
-
     cs.AnglesSetting = second.Option1.Value() ? 0 : second.Option2.Value() ? 1 : 2;
-
-    const std::optional<std::array<bool, 8>> houses = HouseChecks();
     const bool meridianOrMorinus = houses ? ((*houses)[6] || (*houses)[7])
                                           : (cs.HouseSystemCode == "M" || cs.HouseSystemCode == "I");
-    if (!RunInputChecks(ps, natal.Fields(), second.Fields(), meridianOrMorinus)) return;
+    return RunInputChecks(ps, natal.Fields(), second.Fields(), meridianOrMorinus);
+}
 
-    SetHourglass();
-    HideInputAndListWindows();
+// Empties the wheel legends, names the chart and takes the house system.
+void StartChartRun(ProgramState& ps, const std::optional<std::array<bool, 8>>& houses) {
     ps.wheels.WheelHeader1.assign(8, "");
     ps.wheels.WheelHeader2.assign(8, "");
     ps.wheels.WheelSwitched = 0;
-    cs.ChartName = natal.txtName.Text();
-    if (houses) cs.HouseSystemCode = HouseCodeFromChecks(*houses);
+    ps.chart.ChartName = FormOf<InputD>().txtName.Text();
+    if (houses) ps.chart.HouseSystemCode = HouseCodeFromChecks(*houses);
+}
+
+}  // namespace
+
+void ComputeCharts(ProgramState& ps) {
+    ChartState& cs = ps.chart;
+    InputD1& second = FormOf<InputD1>();
+    const std::optional<std::array<bool, 8>> houses = HouseChecks();
+    if (!AnglesAndChecks(ps, houses)) return;
+
+    SetHourglass();
+    HideInputAndListWindows();
+    StartChartRun(ps, houses);
     ReadNatalInput(ps);
     ReadDiurnalInput(ps);
     ComputeChartsCore(ps);
@@ -114,4 +129,17 @@ void RecomputeCharts(ProgramState& ps) {
     // back: after a refused input they come back at once.
     const bool menusVisible = InputHooks().ChartMenusVisible && InputHooks().ChartMenusVisible();
     if (ps.chart.InputError == 1 && !menusVisible) ShowInputAndListWindows();
+}
+
+void ComputeChartsForGraph(ProgramState& ps) {
+    const std::optional<std::array<bool, 8>> houses = HouseChecks();
+    if (!AnglesAndChecks(ps, houses)) return;
+    StartChartRun(ps, houses);
+    ReadNatalInput(ps);
+    ComputeChartsForGraphCore(ps);
+}
+
+void ComputeDiurnalForGraph(ProgramState& ps) {
+    ReadDiurnalInput(ps);
+    ComputeDiurnalForGraphCore(ps);
 }

@@ -22,3 +22,11 @@ void InputMenuShowWindows(ProgramState& ps);
 // output and runs the charts. When the input is refused before any chart
 // exists (no Input menu yet), the input windows are shown again.
 void RecomputeCharts(ProgramState& ps);
+
+// The around-the-clock graph's runs. ComputeChartsForGraph makes the same
+// checks as the whole run, then computes chart A alone from the natal
+// window: no window hidden, no pointer, menu or report touched.
+// ComputeDiurnalForGraph reads the second window without checks and
+// computes chart B alone.
+void ComputeChartsForGraph(ProgramState& ps);
+void ComputeDiurnalForGraph(ProgramState& ps);
