@@ -204,3 +204,20 @@ TEST(UiControls, ComboBoxListAndEnabledVisible) {
     EXPECT_NEAR(cmdOK.Width(), 1200, TwipsPerPixelX());
     EXPECT_NEAR(cmdOK.Left(), 150, TwipsPerPixelX());
 }
+
+TEST(UiControls, SelectionMadeOnFocusSurvivesTheClickThatGaveTheFocus) {
+    QWidget window;
+    TextBox first(&window), second(&window);
+    second.Widget()->move(0, 40);
+    second.SetText("12");
+    second.GotFocus = [&second] { second.SelectAll(); };
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    first.SetFocus();
+    QTest::mouseClick(second.LineEdit(), Qt::LeftButton, {}, QPoint(4, 4));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(second.LineEdit()->selectedText().toStdString(), "12");
+    QTest::keyClicks(second.LineEdit(), "3");
+    EXPECT_EQ(second.Text(), "3");
+}

@@ -1,8 +1,6 @@
 #include "people/ui/input_box_rules.h"
 
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QTimer>
 #include <cmath>
 
 #include "people/atlas_link.h"
@@ -39,14 +37,8 @@ void ZoneKeys(int& keyAscii) {
 }
 
 void SelectOnEntry(TextBox& box) {
-    box.GotFocus = [&box] {
-        box.SetSelection(0, static_cast<int>(box.Text().size()));
-        // A click that brings the focus goes on to place the caret and so
-        // clears the selection: select once more when the click is through.
-        if (QGuiApplication::mouseButtons() != Qt::NoButton)
-            QTimer::singleShot(0, box.LineEdit(),
-                               [&box] { box.SetSelection(0, static_cast<int>(box.Text().size())); });
-    };
+    // The text box keeps this selection also when a click brings the focus.
+    box.GotFocus = [&box] { box.SetSelection(0, static_cast<int>(box.Text().size())); };
 }
 
 void HourBoxChanged(TextBox& hour, OptionButton& pm, const char* emptyMessage) {

@@ -1,6 +1,8 @@
 #include "platform/ui/text_box.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -94,6 +96,16 @@ void TextBox::SetSelection(int start, int length) {
 void TextBox::SelectAll() {
     if (line_) line_->selectAll();
     if (plain_) plain_->selectAll();
+}
+
+bool TextBox::FilterEvent(QEvent* event) {
+    if (event->type() != QEvent::FocusIn) return Control::FilterEvent(event);
+    if (GotFocus) GotFocus();
+    if (QGuiApplication::mouseButtons() != Qt::NoButton && SelLength() > 0) {
+        const int start = SelStart(), length = SelLength();
+        QTimer::singleShot(0, Widget(), [this, start, length] { SetSelection(start, length); });
+    }
+    return false;
 }
 
 bool TextBox::FilterKey(QKeyEvent* event) {

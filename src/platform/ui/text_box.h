@@ -36,6 +36,10 @@ public:
 
 protected:
     bool FilterKey(QKeyEvent* event) override;
+    // A selection that GotFocus makes when a click brings the focus is made
+    // again once the click is through, since the click would otherwise
+    // place the caret over it.
+    bool FilterEvent(QEvent* event) override;
 
 private:
     void Changed();
