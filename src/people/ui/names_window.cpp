@@ -107,8 +107,9 @@ void Names::PlaceControls() {
     Text1.Move(x + 2520, 2880, 720, 345);
     Label2.Move(x, 3345, 2400, 285);
     Text2.Move(x + 2520, 3300, 720, 345);
-    Command2.Move(x, 3780, half, 405);
-    Command3.Move(x2, 3780, half, 405);
+    // The longer caption takes the wider part of the row.
+    Command2.Move(x, 3780, 1200, 405);
+    Command3.Move(x + 1320, 3780, w - 1320, 405);
     Command4.Move(x, 4260, 480, 405);
     Command5.Move(x + 600, 4260, 480, 405);
     Check2.Move(x + 1200, 4320, 960, 285);
