@@ -20,8 +20,12 @@ bool ShowHelpText(ProgramState& ps) {
     }
     StartReport(ps);
     for (const std::string& line : *lines) {
+        // A topic longer than the buffer ends at the buffer's one message
+        // rather than repeating it for every line left.
+        const int before = ps.output.OutputLineCount;
         ps.output.CurrentLine = line;
         AppendLine(ps);
+        if (ps.output.OutputLineCount == before) break;
     }
     AppendBlankLine(ps);
     ShowOutput(ps);

@@ -25,6 +25,11 @@ int RoundToInt(double v) {
     return CInt(v);
 }
 
+// A font flag as read: any non-zero value is set. A number too large to be
+// written back ("1e999") is kept as -1, so the flag is still set after the
+// next save and start.
+double FlagValue(double v) { return std::isfinite(v) ? v : -1; }
+
 // True when the line starts with the key's name (the text before "="),
 // compared case-sensitively.
 bool MatchesKey(const std::string& line, const char* key) {
@@ -62,11 +67,11 @@ void LoadSettings(Settings& s) {
         const std::string value = eq == std::string::npos ? line : line.substr(eq + 1);
         const double v = Val(value);
         if (MatchesKey(line, "FontSize")) {
-            if (v >= 7.75) s.OutputFontSize = v;
+            if (v >= 7.75 && std::isfinite(v)) s.OutputFontSize = v;
         } else if (MatchesKey(line, "FontBold")) {
-            s.OutputFontBold = v;
+            s.OutputFontBold = FlagValue(v);
         } else if (MatchesKey(line, "FontItalic")) {
-            s.OutputFontItalic = v;
+            s.OutputFontItalic = FlagValue(v);
         } else if (MatchesKey(line, "TANDRELLTop")) {
             s.MainWindowTop = RoundToInt(v);
         } else if (MatchesKey(line, "TANDRELLLeft")) {

@@ -1,5 +1,7 @@
 #include "chart/data_files.h"
 
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 #include <string>
@@ -59,6 +61,15 @@ std::vector<std::string_view> SplitLines(const std::string& bytes) {
     return lines;
 }
 
+// The whole part of a number, held within the range of int (a number such
+// as 1e999 has no whole part that fits, and a cast would be undefined).
+int WholePart(double v) {
+    if (std::isnan(v)) return 0;
+    if (v <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+    if (v >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+    return static_cast<int>(v);
+}
+
 template <size_t N>
 void LoadWholeNumbers(const ProgramState& ps, const std::string& name, std::array<int, N>& table) {
     table.fill(0);
@@ -66,7 +77,7 @@ void LoadWholeNumbers(const ProgramState& ps, const std::string& name, std::arra
     if (!bytes) return;
     size_t i = 0;
     ForEachNumber(*bytes, [&](double v) {
-        table[i++] = static_cast<int>(v);
+        table[i++] = WholePart(v);
         return i < N;
     });
 }

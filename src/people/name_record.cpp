@@ -1,6 +1,7 @@
 #include "people/name_record.h"
 
 #include <QString>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +21,14 @@ bool AllDigits(const std::string& s) {
     for (char c : s)
         if (c < '0' || c > '9') return false;
     return true;
+}
+
+// A day or year written in digits; 0 (no valid day or year) when it is
+// beyond the range of int rather than wrapped into it.
+int DateNumber(const std::string& digits) {
+    int value = 0;
+    const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return res.ec == std::errc() ? value : 0;
 }
 
 // Whole part and minutes of degrees.minutes (or hours.minutes).
@@ -83,11 +92,11 @@ std::optional<RecordDate> ParseRecordDate(const std::string& text) {
     RecordDate d;
     d.Month = month;
     if (parts[0].size() == 4 && parts[2].size() <= 2) {  // year first
-        d.Year = std::atoi(parts[0].c_str());
-        d.Day = std::atoi(parts[2].c_str());
+        d.Year = DateNumber(parts[0]);
+        d.Day = DateNumber(parts[2]);
     } else {
-        d.Day = std::atoi(parts[0].c_str());
-        d.Year = std::atoi(parts[2].c_str());
+        d.Day = DateNumber(parts[0]);
+        d.Year = DateNumber(parts[2]);
     }
     if (!IsValidDate(d.Year, d.Month, d.Day)) return std::nullopt;
     return d;
