@@ -99,7 +99,11 @@ void AtlasLookup(PeopleState& people, std::string& atlasDir) {
     // The line is text in the file's code page; the folder it names is a path.
     people.AtlasResultFolder = TextToPath((*pathLines)[0]);
 
-    const auto result = ReadTextLines(LocalPath(people.AtlasResultFolder + "TSRTEMP.TXT"));
+    // A blank folder line names no folder: the result is not looked for in
+    // whatever folder the program happens to run in.
+    const auto result = people.AtlasResultFolder.empty()
+                            ? std::nullopt
+                            : ReadTextLines(LocalPath(people.AtlasResultFolder + "TSRTEMP.TXT"));
     if (!result || result->size() < 5) {
         MissingFile("Cannot find the file called TSRTEMP.TXT in the " + PathToText(people.AtlasResultFolder) +
                     " directory.");

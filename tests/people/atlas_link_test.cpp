@@ -105,7 +105,7 @@ TEST(AtlasLink, AsksForFolderWhenProgramNotFound) {
 
 TEST(AtlasLink, MissingHandOverFiles) {
     DialogResponder dialogs;
-    dialogs.Answer(MsgResult::OK, 3);
+    dialogs.Answer(MsgResult::OK, 4);
     {
         const std::string dir = MakeStubAtlas("true");
         std::string atlasDir = dir + "/";
@@ -134,6 +134,19 @@ TEST(AtlasLink, MissingHandOverFiles) {
         EXPECT_EQ(people.AtlasDataFlag, 0);
         EXPECT_EQ(dialogs.Prompts().back().text,
                   "Cannot find the file called TSRTEMP.TXT in the " + dir + "/ directory.");
+    }
+    {
+        // A blank folder line: the result is not taken from the current
+        // folder, even when one lies there.
+        const std::string dir = MakeStubAtlas(
+            "printf '\r\n' > \"$d/PCATPATH.TXT\"\nprintf 'a\r\n33N45\r\n84W23\r\nb\r\n5\r\n' > TSRTEMP.TXT");
+        std::string atlasDir = dir + "/";
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(dir));
+        const PeopleState people = Lookup(atlasDir);
+        QDir::setCurrent(cwd);
+        EXPECT_EQ(people.AtlasDataFlag, 0);
+        EXPECT_EQ(dialogs.Prompts().back().text, "Cannot find the file called TSRTEMP.TXT in the  directory.");
     }
 }
 
