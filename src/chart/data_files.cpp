@@ -1,5 +1,7 @@
 #include "chart/data_files.h"
 
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 #include <string>
@@ -59,16 +61,37 @@ std::vector<std::string_view> SplitLines(const std::string& bytes) {
     return lines;
 }
 
+// The whole part of a table number, held within the range of int; outOfRange
+// is set when the number had to be held at an end.
+int WholeTableValue(double v, bool& outOfRange) {
+    constexpr double lo = std::numeric_limits<int>::min();
+    constexpr double hi = std::numeric_limits<int>::max();
+    if (std::isnan(v)) {
+        outOfRange = true;
+        return 0;
+    }
+    const double whole = std::trunc(v);
+    if (whole < lo || whole > hi) {
+        outOfRange = true;
+        return whole < lo ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+    }
+    return static_cast<int>(whole);
+}
+
 template <size_t N>
 void LoadWholeNumbers(const ProgramState& ps, const std::string& name, std::array<int, N>& table) {
     table.fill(0);
     auto bytes = OpenDataFile(ps, name);
     if (!bytes) return;
     size_t i = 0;
+    bool outOfRange = false;
     ForEachNumber(*bytes, [&](double v) {
-        table[i++] = static_cast<int>(v);
+        table[i++] = WholeTableValue(v, outOfRange);
         return i < N;
     });
+    if (outOfRange)
+        MsgBox("The data file " + name + " holds a number its table cannot take. It was held at the nearest value it can.",
+               MsgButtons::OK, "Warning!", MsgIcon::Exclamation);
 }
 
 }  // namespace
