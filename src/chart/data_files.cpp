@@ -61,13 +61,21 @@ std::vector<std::string_view> SplitLines(const std::string& bytes) {
     return lines;
 }
 
-// The whole part of a number, held within the range of int (a number such
-// as 1e999 has no whole part that fits, and a cast would be undefined).
-int WholePart(double v) {
-    if (std::isnan(v)) return 0;
-    if (v <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-    if (v >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-    return static_cast<int>(v);
+// The whole part of a table number, held within the range of int; outOfRange
+// is set when the number had to be held at an end.
+int WholeTableValue(double v, bool& outOfRange) {
+    constexpr double lo = std::numeric_limits<int>::min();
+    constexpr double hi = std::numeric_limits<int>::max();
+    if (std::isnan(v)) {
+        outOfRange = true;
+        return 0;
+    }
+    const double whole = std::trunc(v);
+    if (whole < lo || whole > hi) {
+        outOfRange = true;
+        return whole < lo ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+    }
+    return static_cast<int>(whole);
 }
 
 template <size_t N>
@@ -76,10 +84,14 @@ void LoadWholeNumbers(const ProgramState& ps, const std::string& name, std::arra
     auto bytes = OpenDataFile(ps, name);
     if (!bytes) return;
     size_t i = 0;
+    bool outOfRange = false;
     ForEachNumber(*bytes, [&](double v) {
-        table[i++] = WholePart(v);
+        table[i++] = WholeTableValue(v, outOfRange);
         return i < N;
     });
+    if (outOfRange)
+        MsgBox("The data file " + name + " holds a number its table cannot take. It was held at the nearest value it can.",
+               MsgButtons::OK, "Warning!", MsgIcon::Exclamation);
 }
 
 }  // namespace

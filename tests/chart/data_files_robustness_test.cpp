@@ -39,7 +39,17 @@ TEST(DataFilesRobustness, AnyContentStaysWithinTheTables) {
             testsupport::WriteBytes(ps.settings.AppPath + "/" + file.name, content);
             const std::size_t before = dialogs.Prompts().size();
             LoadDataFiles(ps);
-            EXPECT_EQ(dialogs.Prompts().size() - before, 3u);
+            // One message for each missing file, and at most one more for a
+            // number its table cannot take.
+            int missing = 0, held = 0;
+            for (std::size_t k = before; k < dialogs.Prompts().size(); ++k) {
+                const std::string& title = dialogs.Prompts()[k].title;
+                missing += title == "File Not Found";
+                held += title == "Warning!";
+            }
+            EXPECT_EQ(missing, 3);
+            EXPECT_LE(held, 1);
+            EXPECT_EQ(dialogs.Prompts().size() - before, static_cast<std::size_t>(missing + held));
             ASSERT_EQ(ps.chart.ChironLongitudeTable.size(), 60000u);
             ASSERT_EQ(ps.chart.ChironDeclinationTable.size(), 60000u);
         }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "dialog_responder.h"
@@ -83,6 +84,31 @@ TEST(DataFiles, ShortAndLongFilesLoadWhatFits) {
     EXPECT_EQ(ps.chart.HcData[3], 4);
     EXPECT_EQ(ps.chart.HcData[4], 5);
     EXPECT_EQ(ps.chart.HcData[5], 0);
+}
+
+TEST(DataFiles, WholeNumbersBeyondIntAreHeldAtItsEnds) {
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK, 3);  // the points and Chiron files are missing
+    ProgramState ps;
+    ps.settings.AppPath = testsupport::MakeTempDir();
+    const std::string dir = ps.settings.AppPath;
+    testsupport::WriteBytes(dir + "/HCDATA.DAT", "1e20,-1e20,1e999,-7.9,2147483647\r\n");
+    testsupport::WriteBytes(dir + "/RADIUS.DAT", "201,202\r\n");
+    LoadDataFiles(ps);
+    EXPECT_EQ(ps.chart.HcData[0], std::numeric_limits<int>::max());
+    EXPECT_EQ(ps.chart.HcData[1], std::numeric_limits<int>::min());
+    EXPECT_EQ(ps.chart.HcData[2], std::numeric_limits<int>::max());
+    EXPECT_EQ(ps.chart.HcData[3], -7);  // whole part, toward zero
+    EXPECT_EQ(ps.chart.HcData[4], 2147483647);
+    EXPECT_EQ(ps.chart.RingRadius[1], 202);
+    // One message for the file holding such numbers, none for the sound one.
+    int warnings = 0;
+    for (const RecordedPrompt& p : dialogs.Prompts())
+        if (p.title == "Warning!") {
+            ++warnings;
+            EXPECT_NE(p.text.find("HCDATA.DAT"), std::string::npos);
+        }
+    EXPECT_EQ(warnings, 1);
 }
 
 TEST(DataFiles, ShippedFilesLoadWithFullCounts) {

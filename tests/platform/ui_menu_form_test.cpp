@@ -1,6 +1,9 @@
 // Menu items and forms: captions, shortcuts, check marks owned by the
 // program, load on first use, unload, twips and the drawing behind.
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <cmath>
 #include <QMouseEvent>
 #include <array>
 #include <QImage>
@@ -141,6 +144,25 @@ TEST(UiMenuForm, FormPlacesInTwipsAndPaintsBehindControls) {
     QTimer::singleShot(0, &form, [&] { form.Hide(); });
     form.Show(true);
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST(UiMenuForm, FormPlaceAndSizeBeyondTheDesktopAreHeld) {
+    // Such values come from a damaged settings file; the window must neither
+    // ask for a picture of terabytes nor convert them out of range.
+    SampleForm form;
+    form.Move(std::nan(""), -1e99, 1e99, 1e99);
+    form.Move(2147483647.0, -2147483647.0, 2147483647.0, 2147483647.0);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_LE(form.width(), std::max(4096, QGuiApplication::primaryScreen()->virtualGeometry().width()));
+    EXPECT_GE(form.height(), 1);
+    EXPECT_LE(form.height(), std::max(4096, QGuiApplication::primaryScreen()->virtualGeometry().height()));
+    EXPECT_LE(form.x(), 1 << 20);
+    EXPECT_GE(form.y(), -(1 << 20));
+    // Sound values are kept as they are.
+    form.Move(150, 300, 6000, 4500);
+    EXPECT_NEAR(form.Left(), 150, TwipsPerPixelX());
+    EXPECT_NEAR(form.Width(), 6000, TwipsPerPixelX());
 }
 
 TEST(UiMenuForm, FormKeysReachDefaultAndCancelButtons) {

@@ -2,10 +2,12 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -169,12 +171,40 @@ void Form::showEvent(QShowEvent* event) {
     }
 }
 
+namespace {
+
+// Places beyond this many pixels are held at it, so that place plus size
+// stays well within int.
+constexpr int kPlaceLimit = 1 << 20;
+
+// A twips value in pixels, held within -limit..limit; NaN gives 0.
+int PixelsWithin(double twips, double twipsPerPixel, int limit) {
+    const double px = twips / twipsPerPixel;
+    if (std::isnan(px)) return 0;
+    return static_cast<int>(std::lround(std::clamp(px, -static_cast<double>(limit), static_cast<double>(limit))));
+}
+
+// The largest outer size a window takes in one direction: the desktop of all
+// screens, and never less than 4096 pixels. A stored size far beyond the
+// screen (a damaged settings file) would otherwise ask for a picture of
+// terabytes.
+int SizeLimit(bool horizontal) {
+    int extent = 0;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect desktop = screen->virtualGeometry();
+        extent = horizontal ? desktop.width() : desktop.height();
+    }
+    return std::max(extent, 4096);
+}
+
+}  // namespace
+
 void Form::Move(double left, double top, double width, double height) {
     if (width >= 0 || height >= 0) {
-        ApplyOuterSize(width >= 0 ? static_cast<int>(std::lround(width / TwipsPerPixelX())) : -1,
-                       height >= 0 ? static_cast<int>(std::lround(height / TwipsPerPixelY())) : -1);
+        ApplyOuterSize(width >= 0 ? PixelsWithin(width, TwipsPerPixelX(), SizeLimit(true)) : -1,
+                       height >= 0 ? PixelsWithin(height, TwipsPerPixelY(), SizeLimit(false)) : -1);
     }
-    move(static_cast<int>(std::lround(left / TwipsPerPixelX())), static_cast<int>(std::lround(top / TwipsPerPixelY())));
+    move(PixelsWithin(left, TwipsPerPixelX(), kPlaceLimit), PixelsWithin(top, TwipsPerPixelY(), kPlaceLimit));
 }
 
 void Form::SetLeft(double twips) { Move(twips, Top()); }
