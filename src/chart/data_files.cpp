@@ -45,22 +45,6 @@ std::optional<std::string> OpenDataFile(const ProgramState& ps, const std::strin
     return bytes;
 }
 
-// The lines of a text, CR LF or LF ended, without their line ends.
-std::vector<std::string_view> SplitLines(const std::string& bytes) {
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t nl = bytes.find('\n', start);
-        size_t end = (nl == std::string::npos) ? bytes.size() : nl;
-        size_t len = end - start;
-        if (len > 0 && bytes[start + len - 1] == '\r') --len;
-        lines.emplace_back(bytes.data() + start, len);
-        if (nl == std::string::npos) break;
-        start = nl + 1;
-    }
-    return lines;
-}
-
 // The whole part of a table number, held within the range of int; outOfRange
 // is set when the number had to be held at an end.
 int WholeTableValue(double v, bool& outOfRange) {
@@ -116,13 +100,13 @@ void LoadDataFiles(ProgramState& ps) {
     for (auto& plane : cs.PointsCube)
         for (auto& row : plane) row.fill(0.0f);
     if (auto bytes = OpenDataFile(ps, "DATA_VALUES_USED.DAT")) {
-        const std::vector<std::string_view> lines = SplitLines(*bytes);
+        const std::vector<std::string> lines = SplitTextLines(*bytes);
         size_t n = 0;
         for (int i = 0; i <= 10; ++i)
             for (int j = 0; j <= 10; ++j)
                 for (int k = 0; k <= 8; ++k, ++n) {
                     if (n >= lines.size()) continue;  // a short file leaves the rest at 0
-                    const std::string_view line = lines[n];
+                    const std::string& line = lines[n];
                     const auto value = static_cast<float>(PointsLineValue(line.data(), static_cast<int>(line.size())));
                     // Both orders are written, so the later of two mirrored
                     // lines decides both elements.

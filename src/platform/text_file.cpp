@@ -26,9 +26,12 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
     auto bytes = ReadFileBytes(path);
     if (!bytes) return std::nullopt;
+    return SplitTextLines(*bytes);
+}
+
+std::vector<std::string> SplitTextLines(const std::string& b) {
     std::vector<std::string> lines;
     std::string line;
-    const std::string& b = *bytes;
     for (size_t i = 0; i < b.size(); ++i) {
         const char c = b[i];
         if (c == '\n') {

@@ -17,6 +17,8 @@ class QString;
 // The file's lines without their line ends; a last line without a line end
 // is kept. nullopt when the file cannot be opened.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
+// The same split of text already read: CR LF or LF ends a line.
+std::vector<std::string> SplitTextLines(const std::string& bytes);
 // The whole file as bytes; nullopt when it cannot be opened.
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
