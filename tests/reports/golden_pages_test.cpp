@@ -14,7 +14,7 @@
 #include "app/output_buffer.h"
 #include "golden_compare.h"
 #include "program_state.h"
-#include "report_fixtures.h"
+#include "couple_fixtures.h"
 #include "reports/report_menu.h"
 #include "test_support.h"
 

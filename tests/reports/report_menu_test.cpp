@@ -3,7 +3,7 @@
 #include "app/output_buffer.h"
 #include "listing_test_support.h"
 #include "platform/numbers.h"
-#include "report_fixtures.h"
+#include "couple_fixtures.h"
 #include "reports/report_menu.h"
 
 namespace {

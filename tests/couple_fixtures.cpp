@@ -1,4 +1,4 @@
-#include "report_fixtures.h"
+#include "couple_fixtures.h"
 
 #include "chart/chart_driver.h"
 #include "chart_run_setup.h"

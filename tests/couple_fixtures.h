@@ -1,5 +1,5 @@
 #pragma once
-// Couples whose charts the report tests list: the chart input as the input
+// Couples whose charts the tests of every subsystem use: the chart input as the input
 // windows hand it over, computed with the shipped options and data tables.
 #include <string>
 
