@@ -37,6 +37,10 @@ struct PeopleState {
     std::string SecondPersonCaption = "2nd Person";
     // The text of the natal window's name box.
     std::string NatalNameText;
+    // The diurnal window's "Benefics/Malefics?" box (ticked at start) and its
+    // "Outer planets" box: 1 when ticked.
+    int BeneficsMaleficsChecked = 1;
+    int OuterPlanetsChecked = 0;
 
     // --- relationship chart input
     // Person B's name as the names list or a run over it last took it.

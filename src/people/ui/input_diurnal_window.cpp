@@ -87,8 +87,10 @@ void InputD1::Wire() {
     chk2ndPerson.Click = [this] { chk2ndPerson_Click(); };
     chkNatOrNow.Click = [this] { chkNatOrNow_Click(); };
     chkRelationship.Click = [this] { chkRelationship_Click(); };
-    // The chart run reads "Use Chiron?" through the chart state.
+    // The computing code reads these boxes through the program state.
     chkChiron.Click = [this] { UiState().chart.UseChiron = chkChiron.Value() == 1; };
+    chkCheck2.Click = [this] { UiState().people.BeneficsMaleficsChecked = chkCheck2.Value(); };
+    ChkOuterP.Click = [this] { UiState().people.OuterPlanetsChecked = ChkOuterP.Value(); };
 
     for (TextBox* box : {&txtDiurnalMonth, &txtDiurnalDay, &txtDiurnalYear, &txtDiurnalHour, &txtDiurnalMinute,
                          &txtDiurnalTZ, &txtDiurnalLongDeg, &txtDiurnalLongMin, &txtDiurnalLatDeg,
@@ -123,6 +125,8 @@ DataSetFields InputD1::Fields() const {
 void InputD1::Form_Load() {
     ProgramState& ps = UiState();
     ps.chart.UseChiron = chkChiron.Value() == 1;
+    ps.people.BeneficsMaleficsChecked = chkCheck2.Value();
+    ps.people.OuterPlanetsChecked = ChkOuterP.Value();
     ps.people.SecondPersonChecked = chk2ndPerson.Value();
     ps.people.SecondPersonCaption = chk2ndPerson.Caption();
     SetDiurnalToNow(ps);
