@@ -15,6 +15,7 @@ struct DataSetFields {
     bool East = false;
     bool West = true;
     bool South = false;
+    std::string Email;
 };
 
 // The whole text read as a number: an optional leading minus, digits and at

@@ -119,6 +119,7 @@ DataSetFields InputD1::Fields() const {
     f.East = optDiurnalEast.Value();
     f.West = optDiurnalWest.Value();
     f.South = optDiurnalSouth.Value();
+    f.Email = txtDiurnalEmail.Text();
     return f;
 }
 

@@ -106,6 +106,7 @@ DataSetFields InputD::Fields() const {
     f.East = optEast.Value();
     f.West = optWest.Value();
     f.South = optSouth.Value();
+    f.Email = txtEmail.Text();
     return f;
 }
 

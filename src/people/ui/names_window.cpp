@@ -87,6 +87,12 @@ Names::Names() {
     Text1.GotFocus = [this] { Text1_GotFocus(); };
     Text1.KeyPress = [this](int& k) { Text1_KeyPress(k); };
     Text2.GotFocus = [this] { Text2_GotFocus(); };
+    // The runs over the list read these boxes through the program state.
+    Text1.Change = [this] { UiState().scans.NamesText1 = Text1.Text(); };
+    Text2.Change = [this] { UiState().scans.NamesText2 = Text2.Text(); };
+    Check2.Click = [this] { UiState().scans.NamesCheck2 = Check2.Value(); };
+    Check3.Click = [this] { UiState().scans.NamesCheck3 = Check3.Value(); };
+    chkPH.Click = [this] { UiState().scans.NamesCheckPH = chkPH.Value(); };
 }
 
 void Names::PlaceControls() {
