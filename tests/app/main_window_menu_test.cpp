@@ -139,16 +139,18 @@ TEST_F(MainWindowTest, ItemsWhoseReportsAreNotBuiltStayDisabledWithASecondPerson
     EXPECT_FALSE(w.mnuDataInterchartAspects.Enabled());
     EXPECT_TRUE(w.mnuDataNatalData.Enabled());
 
-    // Ticking "2nd Person" renames the transit items; the composite items,
-    // whose pages end with cosmodynes not built yet, stay disabled.
+    // Ticking "2nd Person" renames the transit items and enables the
+    // composite wheel; the composite pages, which end with cosmodynes not
+    // built yet, stay disabled.
     InputD1& second = FormOf<InputD1>();
     second.chk2ndPerson.SetValue(1);
     EXPECT_FALSE(w.mnuDataComposite.Enabled());
     EXPECT_FALSE(w.mnuDataCompositeDC.Enabled());
-    EXPECT_FALSE(w.mnuWheelsSingleComposite.Enabled());
+    EXPECT_TRUE(w.mnuWheelsSingleComposite.Enabled());
     EXPECT_EQ(w.mnuDataTransitsAspectstoNatal.Caption(), "&Interchart Aspects");
     second.chk2ndPerson.SetValue(0);
     EXPECT_FALSE(w.mnuDataComposite.Enabled());
+    EXPECT_FALSE(w.mnuWheelsSingleComposite.Enabled());
     EXPECT_EQ(w.mnuDataTransitsAspectstoNatal.Caption(), "&Aspects to Natal");
 
     // Both separators of the Data menu are drawn, as the menu is stored.

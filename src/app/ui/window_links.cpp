@@ -15,6 +15,7 @@
 #include "people/ui/input_window_hooks.h"
 #include "people/ui/input_window_link.h"
 #include "platform/ui/form_registry.h"
+#include "wheels/ui/wheels_window.h"
 #include "program_state.h"
 
 // Windows not yet part of the program (the wheels, aspect lines, aspect
@@ -49,10 +50,11 @@ void LinkInputWindowsTo(TANDRELL& w) {
         m.mnuWheelsDualNatTran = &w.mnuWheelsDualNatTran;
         m.mnuWheelsDualNatTranMagi = &w.mnuWheelsDualNatTranMagi;
         m.mnuWheelsDualNatTran_Venus = &w.mnuWheelsDualNatTran_Venus;
-        // The composite page, the composite wheel and the composite dual
-        // cosmodynes stay disabled whoever the second data set is, until the
-        // cosmodynes and the wheels are part of the program: the composite
-        // page ends with the composite cosmodynes. Their items join here then.
+        m.mnuWheelsSingleComposite = &w.mnuWheelsSingleComposite;
+        // The composite page and the composite dual cosmodynes stay disabled
+        // whoever the second data set is, until the cosmodynes are part of
+        // the program: the composite page ends with the composite
+        // cosmodynes. Their items join here then.
         return m;
     };
     hooks.HouseChecks = [&w] {
@@ -68,6 +70,7 @@ void LinkInputWindowsTo(TANDRELL& w) {
     };
     hooks.ChartMenusVisible = [&w] { return w.mnuInputData.Visible(); };
     hooks.UnloadTip = [] { UnloadForm<frmTip>(); };
+    InstallWheelWindows(w);
 }
 
 void ReleaseMainWindowLinks(const TANDRELL&) {
