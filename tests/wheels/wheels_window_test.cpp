@@ -136,14 +136,22 @@ TEST_F(WheelsWindowTest, BiWheelsAndComposite) {
     wheeltest::ComputeWheelCouple(transits, fixtures::NorthTransits());
     SetUiState(&transits);
     transits.settings.OptionValues[216] = 1;
-    transits.wheels.WheelSwitched = 1;
     FillDualWheelLegend(transits, DualFiller::Plain);
     Wheels& t = Open();
     EXPECT_FALSE(t.mnuSwitch.Visible());
-    EXPECT_EQ(transits.wheels.WheelSwitched, 0);
     t.grab();
     EXPECT_EQ(transits.wheels.RingsSwapped, 1);
+    EXPECT_EQ(transits.wheels.WheelLongitudes[1], transits.chart.SecondLongitudes[1]);
     Shot(t, "transits_biwheel_216");
+    // A bi-wheel without a second person is never shown switched.
+    transits.wheels.WheelSwitched = 1;
+    FillDualWheelLegend(transits, DualFiller::Plain);
+    Open().grab();
+    EXPECT_EQ(transits.wheels.WheelSwitched, 0);
+    // Loaded anew, the rings are exchanged once more: the switched filler
+    // put the transits outside, the exchange brings the natal chart there.
+    EXPECT_EQ(transits.wheels.RingsSwapped, 1);
+    EXPECT_EQ(transits.wheels.WheelLongitudes[1], transits.chart.NatalLongitudes[1]);
 
     ProgramState south;
     wheeltest::ComputeWheelCouple(south, fixtures::SouthCouple());
