@@ -43,6 +43,8 @@ void DrawingSurface::InitScale(ScaleUnit unit) {
 }
 
 void DrawingSurface::SetScaleMode(ScaleUnit unit) {
+    // Plain units count from the device's top left, whatever frame was set.
+    frame_.reset();
     InitScale(unit);
     StateChanged("ScaleMode", {static_cast<double>(unit)}, "");
 }

@@ -125,7 +125,8 @@ public:
 
     // --- Frame ----------------------------------------------------------------
     // Maps the user scale onto a rectangle of the device (pixels) instead of
-    // the whole device; the rest of the device is left alone.
+    // the whole device; the rest of the device is left alone. A scale mode
+    // of plain units (SetScaleMode) ends the frame.
     void SetFrame(double leftPx, double topPx, double widthPx, double heightPx);
     void ClearFrame();
     // The largest frame heightOverWidth times as high as wide that fits the
