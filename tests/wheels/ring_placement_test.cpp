@@ -146,6 +146,11 @@ TEST(RingPlacement, BadHouseStringGivesSlotZero) {
     EXPECT_EQ(Find(placed, 1)->slot, 0);
     EXPECT_EQ(Find(placed, 2)->slot, 0);
     EXPECT_EQ(Find(placed, 5)->slot, 0);  // zero width
+
+    // Every body in one house: the ring list turns at most 14 times.
+    RingChart one = wheeltest::MakeRingChart(Longitudes({}), wheeltest::EqualWheelCusps(0));
+    for (int b = 1; b <= 15; ++b) one.houseString.replace(static_cast<std::size_t>(10 * b - 10), 2, " 3");
+    EXPECT_EQ(PlaceRing(one, OuterRingParams(kTable1), Radii()).size(), 13u);  // no South Node, no Chiron
 }
 
 }  // namespace
