@@ -135,20 +135,24 @@ TEST_F(MainWindowTest, DataItemRunsItsListing) {
 TEST_F(MainWindowTest, ItemsWhoseReportsAreNotBuiltStayDisabledWithASecondPerson) {
     SetOption(40, "0");
     TANDRELL& w = Start();
-    EXPECT_FALSE(w.mnuDataVZ_DC.Enabled());
+    EXPECT_TRUE(w.mnuDataVZ_DC.Enabled());
+    EXPECT_TRUE(w.mnuDataTransitCosmodynes.Enabled());
+    EXPECT_TRUE(w.mnuDataTransitCosmodynesAspects.Enabled());
     EXPECT_FALSE(w.mnuDataInterchartAspects.Enabled());
     EXPECT_TRUE(w.mnuDataNatalData.Enabled());
 
-    // Ticking "2nd Person" renames the transit items; the composite items,
-    // whose pages end with cosmodynes not built yet, stay disabled.
+    // Ticking "2nd Person" renames the transit items and enables the
+    // composite dual cosmodynes; the composite page and wheel, whose pages
+    // end with work not built yet, stay disabled.
     InputD1& second = FormOf<InputD1>();
     second.chk2ndPerson.SetValue(1);
     EXPECT_FALSE(w.mnuDataComposite.Enabled());
-    EXPECT_FALSE(w.mnuDataCompositeDC.Enabled());
+    EXPECT_TRUE(w.mnuDataCompositeDC.Enabled());
     EXPECT_FALSE(w.mnuWheelsSingleComposite.Enabled());
     EXPECT_EQ(w.mnuDataTransitsAspectstoNatal.Caption(), "&Interchart Aspects");
     second.chk2ndPerson.SetValue(0);
     EXPECT_FALSE(w.mnuDataComposite.Enabled());
+    EXPECT_FALSE(w.mnuDataCompositeDC.Enabled());
     EXPECT_EQ(w.mnuDataTransitsAspectstoNatal.Caption(), "&Aspects to Natal");
 
     // Both separators of the Data menu are drawn, as the menu is stored.

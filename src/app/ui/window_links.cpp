@@ -49,10 +49,11 @@ void LinkInputWindowsTo(TANDRELL& w) {
         m.mnuWheelsDualNatTran = &w.mnuWheelsDualNatTran;
         m.mnuWheelsDualNatTranMagi = &w.mnuWheelsDualNatTranMagi;
         m.mnuWheelsDualNatTran_Venus = &w.mnuWheelsDualNatTran_Venus;
-        // The composite page, the composite wheel and the composite dual
-        // cosmodynes stay disabled whoever the second data set is, until the
-        // cosmodynes and the wheels are part of the program: the composite
-        // page ends with the composite cosmodynes. Their items join here then.
+        m.mnuDataCompositeDC = &w.mnuDataCompositeDC;
+        // The composite page and the composite wheel stay disabled whoever
+        // the second data set is, until the one-chart cosmodynes and the
+        // wheels are part of the program: the composite page ends with the
+        // composite cosmodynes. Their items join here then.
         return m;
     };
     hooks.HouseChecks = [&w] {

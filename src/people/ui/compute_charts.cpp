@@ -2,6 +2,7 @@
 
 #include "app/output_buffer.h"
 #include "chart/chart_driver.h"
+#include "cosmodynes/interchart_menu_reports.h"
 #include "people/input_checks.h"
 #include "people/second_set_values.h"
 #include "people/ui/input_diurnal_window.h"
@@ -30,6 +31,8 @@ void KeepWindowStateInStep(ProgramState& ps, const InputD& natal, const InputD1&
     ps.people.SecondPersonChecked = second.chk2ndPerson.Value();
     ps.people.SecondPersonCaption = second.chk2ndPerson.Caption();
     ps.chart.UseChiron = second.chkChiron.Value() == 1;
+    ps.people.NatalEmailText = natal.txtEmail.Text();
+    ps.people.SecondEmailText = second.txtDiurnalEmail.Text();
 }
 
 }  // namespace
@@ -100,6 +103,7 @@ void ComputeCharts(ProgramState& ps) {
     if (cs.QuietMode == 0) {
         if (second.chk2ndPerson.Value() != 1) StartReportWithHeader(ps);
         else StartReportWithBothHeaders(ps);
+        AppendInterchartReport(ps);
         ShowOutput(ps);
     }
     if (ps.settings.OptionValues[211] != 0) ClearOutputBuffer(ps.output);
