@@ -43,10 +43,8 @@ void CompositeAsChartB(ChartState& cs) {
 // Chart A becomes a chart turned so that its Venus stands at 0 Aries.
 void VenusZodiacAsChartA(ChartState& cs, const std::array<double, 16>& longitudes,
                          const std::array<double, 16>& declinations) {
-    for (int b = 1; b <= 15; ++b) {
-        cs.NatalLongitudes[b] = Normalize360(360 - longitudes[3] + longitudes[b]);
-        cs.NatalDeclinations[b] = declinations[b];
-    }
+    cs.NatalLongitudes = VenusZodiacLongitudes(longitudes);
+    cs.NatalDeclinations = declinations;
 }
 
 // One engine pass with the dual flags set around it.
@@ -68,6 +66,12 @@ void PassHeading(ProgramState& ps, const std::string& line) {
 }
 
 }  // namespace
+
+std::array<double, 16> VenusZodiacLongitudes(const std::array<double, 16>& longitudes) {
+    std::array<double, 16> turned = longitudes;
+    for (int b = 1; b <= 15; ++b) turned[b] = Normalize360(360 - longitudes[3] + longitudes[b]);
+    return turned;
+}
 
 void DualCompositeCosmodynes(ProgramState& ps) {
     ChartState& cs = ps.chart;
