@@ -77,11 +77,13 @@ void InterchartCosmodynes(ProgramState& ps) {
     ic.BodyCountA = lastA;
     ic.BodyCountB = lastB;
 
+    InterchartBodies bodies;
+    PrepareInterchartBodies(ps, bodies);
     for (int i = 1; i <= lastA; ++i) {
         if (SkipsBodyA(ps, i)) continue;
         for (int j = 1; j <= lastB; ++j) {
             if (SkipsPair(ps, i, j)) continue;
-            ScoreInterchartPair(ps, i, j);
+            ScoreInterchartPair(ps, bodies, i, j);
             // The factor lists are printed only; a quiet run does not build them.
             if (printed) CollectFactors(ps, i, j);
         }

@@ -236,16 +236,35 @@ int AspectLadder(double d, const double w[6], const double b[6], double& deviati
     return code;
 }
 
+void PrepareInterchartBodies(const ProgramState& ps, InterchartBodies& bodies) {
+    const ChartState& cs = ps.chart;
+    const std::string& housesB = ps.scans.Check21 == 1 ? cs.HouseStringA : cs.HouseStringB;
+    bodies.houseA[0] = bodies.houseB[0] = 0;
+    for (int b = 1; b <= 15; ++b) {
+        bodies.houseA[b] = BodyHouse(cs.HouseStringA, b);
+        bodies.houseB[b] = BodyHouse(housesB, b);
+        bodies.orbA[b] = BodyOrbs(b, bodies.houseA[b]);
+        bodies.orbB[b] = BodyOrbs(b, bodies.houseB[b]);
+    }
+}
+
 void ScoreInterchartPair(ProgramState& ps, int i, int j) {
+    InterchartBodies bodies;
+    PrepareInterchartBodies(ps, bodies);
+    ScoreInterchartPair(ps, bodies, i, j);
+}
+
+void ScoreInterchartPair(ProgramState& ps, const InterchartBodies& bodies, int i, int j) {
     InterchartState& ic = ps.interchart;
     const ChartState& cs = ps.chart;
     ic.AspectValue = 0;
     ic.PairNetHarmony = 0;
     ic.AspectDeviation = 0;
-    ic.HouseA = BodyHouse(cs.HouseStringA, i);
-    ic.HouseB = BodyHouse(ps.scans.Check21 == 1 ? cs.HouseStringA : cs.HouseStringB, j);
+    ic.HouseA = bodies.houseA[i];
+    ic.HouseB = bodies.houseB[j];
 
-    const OrbRow a = BodyOrbs(i, ic.HouseA), b = BodyOrbs(j, ic.HouseB);
+    const OrbRow& a = bodies.orbA[i];
+    const OrbRow& b = bodies.orbB[j];
     for (int k = 1; k <= 5; ++k) {
         ic.OrbWindow[k] = a.window[k] > b.window[k] ? a.window[k] : b.window[k];
         ic.PowerBase[k] = a.base[k] > b.base[k] ? a.base[k] : b.base[k];

@@ -25,5 +25,17 @@ OrbRow BodyOrbs(int body, int house);
 int AspectLadder(double separation, const double window[6], const double base[6], double& deviation,
                  double& classBase);
 
+// The house and orb row of every body of both charts, worked out once per
+// run (chart B's houses from chart A's string while Check21 is ticked).
+struct InterchartBodies {
+    int houseA[16];
+    int houseB[16];
+    OrbRow orbA[16];
+    OrbRow orbB[16];
+};
+void PrepareInterchartBodies(const ProgramState& ps, InterchartBodies& bodies);
+
 // Scores the pair (i, j); AspectValue and PairNetHarmony start at 0.
+void ScoreInterchartPair(ProgramState& ps, const InterchartBodies& bodies, int i, int j);
+// The same for one pair alone, its bodies prepared on the spot.
 void ScoreInterchartPair(ProgramState& ps, int i, int j);
