@@ -41,8 +41,8 @@ struct PeopleState {
     // "Outer planets" box: 1 when ticked.
     int BeneficsMaleficsChecked = 1;
     int OuterPlanetsChecked = 0;
-    // The e-mail boxes of the natal and the diurnal window, as the chart run
-    // last read them (the interchart batch lines carry them).
+    // The e-mail boxes of the natal and the diurnal window (the interchart
+    // batch lines carry them).
     std::string NatalEmailText, SecondEmailText;
 
     // --- relationship chart input

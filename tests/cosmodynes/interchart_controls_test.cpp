@@ -12,6 +12,7 @@
 #include "couple_fixtures.h"
 #include "cosmodynes/interchart_menu_reports.h"
 #include "people/ui/input_diurnal_window.h"
+#include "people/ui/input_natal_window.h"
 #include "people/ui/input_window_hooks.h"
 #include "people/ui/names_window.h"
 #include "platform/ui/form_registry.h"
@@ -36,6 +37,7 @@ protected:
     void TearDown() override {
         UnloadForm<Names>();
         UnloadForm<InputD1>();
+        UnloadForm<InputD>();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         InputHooks() = {};
     }
@@ -78,6 +80,13 @@ TEST_F(InterchartControlsTest, InclMrAndBeneficsMalefics) {
     EXPECT_NE(TotalsLine(plain), TotalsLine(unticked));
     // Power does not depend on the benefics and malefics.
     EXPECT_EQ(TotalsLine(plain).substr(0, 19), TotalsLine(unticked).substr(0, 19));
+}
+
+TEST_F(InterchartControlsTest, EmailBoxesReachTheBatchLines) {
+    FormOf<InputD>().txtEmail.SetText("alice@example.org");
+    FormOf<InputD1>().txtDiurnalEmail.SetText("bruno@example.org");
+    EXPECT_EQ(ps.people.NatalEmailText, "alice@example.org");
+    EXPECT_EQ(ps.people.SecondEmailText, "bruno@example.org");
 }
 
 }  // namespace

@@ -31,8 +31,6 @@ void KeepWindowStateInStep(ProgramState& ps, const InputD& natal, const InputD1&
     ps.people.SecondPersonChecked = second.chk2ndPerson.Value();
     ps.people.SecondPersonCaption = second.chk2ndPerson.Caption();
     ps.chart.UseChiron = second.chkChiron.Value() == 1;
-    ps.people.NatalEmailText = natal.txtEmail.Text();
-    ps.people.SecondEmailText = second.txtDiurnalEmail.Text();
 }
 
 }  // namespace
