@@ -1,6 +1,7 @@
 #include "cosmodynes/interchart_pairs.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "cosmodynes/interchart_lines.h"

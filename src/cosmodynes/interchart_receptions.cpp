@@ -1,6 +1,8 @@
 #include "cosmodynes/interchart_receptions.h"
 
 #include <cmath>
+#include <initializer_list>
+#include <string>
 
 #include "cosmodynes/interchart_lines.h"
 #include "program_state.h"
