@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "app/constant_tables.h"
 #include "app/options_file.h"
