@@ -2,6 +2,7 @@
 
 #include "app/output_buffer.h"
 #include "chart/chart_driver.h"
+#include "scoring/chart_run_scores.h"
 #include "people/input_checks.h"
 #include "people/second_set_values.h"
 #include "people/ui/input_diurnal_window.h"
@@ -86,7 +87,7 @@ void ComputeCharts(ProgramState& ps) {
     StartChartRun(ps, houses);
     ReadNatalInput(ps);
     ReadDiurnalInput(ps);
-    ComputeChartsCore(ps);
+    ComputeChartsWithScores(ps);
 
     if (cs.AroundClockMode == 1) {
         CallHook(InputHooks().ShowChartMenus);

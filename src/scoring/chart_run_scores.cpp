@@ -1,0 +1,18 @@
+#include "scoring/chart_run_scores.h"
+
+#include "chart/chart_driver.h"
+#include "program_state.h"
+#include "scoring/aspect_cubes.h"
+
+void ComputeRelationshipScores(ProgramState& ps) {
+    GetSignNumbers(ps);
+    ComputeNatalAspectsA(ps);
+    ComputeNatalAspectsB(ps);
+    ComputeInterchartAspects(ps);
+}
+
+void ComputeChartsWithScores(ProgramState& ps) {
+    ComputeChartsCore(ps);
+    if (ps.chart.AroundClockMode == 1) return;
+    ComputeRelationshipScores(ps);
+}
