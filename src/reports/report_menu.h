@@ -14,14 +14,14 @@
 //   mnuDataCompositeDC                 DataCompositeDC
 //   mnuDataVZ_DC                       DataVZ_DC
 //   mnuDataInterchartAspects           DataInterchartAspects
+//   mnuDataAnalysis                    DataAnalysis
 //
 // The reports read the chart arrays of the last chart run; the chart headers
 // must be installed once at start with InstallChartHeaders.
 //
 // Parts of some pages come from other subsystems and are not listed here
-// yet: the composite page's cosmodyne totals, the dual cosmodynes of the
-// composite and Venus-zodiac items, and the interchart aspect score and pair
-// compatibility lines. Those pages carry everything else.
+// yet: the composite page's cosmodyne totals and the dual cosmodynes of the
+// composite and Venus-zodiac items. Those pages carry everything else.
 struct ProgramState;
 
 // Registers the chart headers with the output buffer, so that
@@ -50,6 +50,9 @@ void DataComposite(ProgramState& ps);
 void DataCompositeDC(ProgramState& ps);
 // Data, Venus Zodiac - Dual Cosmodynes: the Venus-zodiac listing page.
 void DataVZ_DC(ProgramState& ps);
-// Data, Interchart Aspects: with a second person the points of astrological
-// interest heading.
+// Data, Interchart Aspects: with a second person the aspect points score and
+// the points of astrological interest; otherwise an empty page.
 void DataInterchartAspects(ProgramState& ps);
+// Data, Interchart Analysis: with a second person the needs of both persons
+// and the relationship qualities; otherwise an empty page.
+void DataAnalysis(ProgramState& ps);

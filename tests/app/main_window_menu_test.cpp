@@ -125,18 +125,22 @@ TEST_F(MainWindowTest, DataItemRunsItsListing) {
     SetOption(40, "0");
     TANDRELL& w = Start();
     ps->people.SecondPersonChecked = 1;
-    // The item waits for the couple's scores; its handler is wired all the same.
-    EXPECT_FALSE(w.mnuDataInterchartAspects.Enabled());
-    w.mnuDataInterchartAspects_Click();
+    EXPECT_TRUE(w.mnuDataInterchartAspects.Enabled());
+    w.mnuDataInterchartAspects.PerformClick();
     const std::vector<std::string> page = PageLines(ps->output);
     EXPECT_NE(std::find(page.begin(), page.end(), "  Points of Astrological Interest"), page.end());
+    EXPECT_TRUE(w.mnuDataAnalysis.Enabled());
+    w.mnuDataAnalysis.PerformClick();
+    const std::vector<std::string> analysis = PageLines(ps->output);
+    EXPECT_NE(std::find(analysis.begin(), analysis.end(), "  Total:                 0"), analysis.end());
 }
 
 TEST_F(MainWindowTest, ItemsWhoseReportsAreNotBuiltStayDisabledWithASecondPerson) {
     SetOption(40, "0");
     TANDRELL& w = Start();
     EXPECT_FALSE(w.mnuDataVZ_DC.Enabled());
-    EXPECT_FALSE(w.mnuDataInterchartAspects.Enabled());
+    EXPECT_TRUE(w.mnuDataInterchartAspects.Enabled());
+    EXPECT_TRUE(w.mnuDataAnalysis.Enabled());
     EXPECT_TRUE(w.mnuDataNatalData.Enabled());
 
     // Ticking "2nd Person" renames the transit items; the composite items,

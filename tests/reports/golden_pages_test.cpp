@@ -36,6 +36,7 @@ const std::vector<Report>& AllReports() {
         {"composite", DataComposite},
         {"venus_zodiac", DataVZ_DC},
         {"interchart_aspects", DataInterchartAspects},
+        {"interchart_analysis", DataAnalysis},
     };
     return reports;
 }
@@ -63,5 +64,5 @@ TEST(GoldenPages, SiderealCoupleWithQuintiles) { CheckPages(fixtures::SiderealCo
 
 TEST(GoldenPages, TransitsWithoutSecondPerson) {
     CheckPages(fixtures::NorthTransits(), "transits",
-               {"transit_data", "aspects_to_natal", "aspects_to_transits", "interchart_aspects"});
+               {"transit_data", "aspects_to_natal", "aspects_to_transits", "interchart_aspects", "interchart_analysis"});
 }

@@ -101,11 +101,10 @@ MainMenu::MainMenu(QMenuBar* bar)
         item->SetEnabled(false);
     }
 
-    // Their work is not built yet: the wheels, the cosmodyne reports (one
-    // chart and between charts) and the couple's scores. The windows enable
-    // what they offer.
+    // Their work is not built yet: the wheels and the cosmodyne reports (one
+    // chart and between charts). The windows enable what they offer.
     for (MenuItem* item : {&mnuDataCosmodynes, &mnuDataTransitCosmodynes, &mnuDataTransitCosmodynesAspects,
-                           &mnuDataVZ_DC, &mnuDataInterchartAspects, &mnuDataAnalysis, &mnuWheelsSingleNatal, &mnuWheelsSingleNatalMagi,
+                           &mnuDataVZ_DC, &mnuWheelsSingleNatal, &mnuWheelsSingleNatalMagi,
                            &mnuWheelsSingleTransits, &mnuWheelsSingleComposite, &mnuWheelsSingleVenusZodiac,
                            &mnuWheelsDualNatTran, &mnuWheelsDualNatTranMagi, &mnuWheelsDualNatTran_Venus,
                            &mnuWheelsAstroLine})

@@ -16,6 +16,7 @@ void TANDRELL::WireDataMenu() {
     mnuDataCompositeDC.Click = [this] { mnuDataCompositeDC_Click(); };
     mnuDataVZ_DC.Click = [this] { mnuDataVZ_DC_Click(); };
     mnuDataInterchartAspects.Click = [this] { mnuDataInterchartAspects_Click(); };
+    mnuDataAnalysis.Click = [this] { mnuDataAnalysis_Click(); };
 }
 
 void TANDRELL::mnuDataNatalData_Click() { DataNatalData(UiState()); }
@@ -28,3 +29,4 @@ void TANDRELL::mnuDataComposite_Click() { DataComposite(UiState()); }
 void TANDRELL::mnuDataCompositeDC_Click() { DataCompositeDC(UiState()); }
 void TANDRELL::mnuDataVZ_DC_Click() { DataVZ_DC(UiState()); }
 void TANDRELL::mnuDataInterchartAspects_Click() { DataInterchartAspects(UiState()); }
+void TANDRELL::mnuDataAnalysis_Click() { DataAnalysis(UiState()); }

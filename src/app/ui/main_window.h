@@ -86,6 +86,7 @@ public:
     void mnuDataCompositeDC_Click();
     void mnuDataVZ_DC_Click();
     void mnuDataInterchartAspects_Click();
+    void mnuDataAnalysis_Click();
     void mnuOptions_Click();
     void mnuHelpTipoftheDay_Click();
     void mnuHelpAbout_Click();
