@@ -20,7 +20,7 @@ using enum NeedCombinationTest;
 }  // namespace
 
 // Body in sign.
-const std::array<NeedSignRule, 48> kNeedSignRules = {{
+constexpr std::array<NeedSignRule, 48> kNeedSignRules = {{
     {Asc, 3, {{Com, 1}}},
     {Asc, 4, {{Rom, 1}}},
     {Asc, 6, {{Com, 1}}},
@@ -72,7 +72,7 @@ const std::array<NeedSignRule, 48> kNeedSignRules = {{
 }};
 
 // Sign combinations and longitude windows (both ends of a window excluded).
-const std::array<NeedCombinationRule, 9> kNeedCombinationRules = {{
+constexpr std::array<NeedCombinationRule, 9> kNeedCombinationRules = {{
     {.test = SignsDifferBy3Or9, .body = Venus, .other = Mars, .amounts = {{Sex, 2}}},
     {.test = SignAndWindow, .body = Moon, .sign = 7, .above = 205, .below = 215, .amounts = {{Sex, 2}}},
     {.test = SignAndWindow, .body = Moon, .sign = 9, .above = 234, .below = 246, .amounts = {{Sex, 2}}},
@@ -85,7 +85,7 @@ const std::array<NeedCombinationRule, 9> kNeedCombinationRules = {{
 }};
 
 // Aspects within the chart: each aspect of a row is a rule of its own.
-const std::array<AspectRow, 24> kNeedAspectRows = {{
+constexpr std::array<AspectRow, 24> kNeedAspectRows = {{
     {Asc, Mercury, {{conj, {{Com, 1}}}}},
     {Asc, Venus, {{conj, {{Rom, 1}}}, {opp, {{Rom, 1}}}}},
     {Asc, Saturn, {{conj, {{Cmt, 1}}}, {sq, {{Sec, 2}}}, {tri, {{Cmt, 1}}}, {opp, {{Cmt, 1}}}}},
@@ -113,7 +113,7 @@ const std::array<AspectRow, 24> kNeedAspectRows = {{
 }};
 
 // Body in house.
-const std::array<NeedHouseRule, 16> kNeedHouseRules = {{
+constexpr std::array<NeedHouseRule, 16> kNeedHouseRules = {{
     {Sun, 3, {{Com, 1}}},
     {Sun, 5, {{Rom, 1}}},
     {Moon, 5, {{Rom, 1}}},

@@ -27,7 +27,7 @@ using enum SignTest;
 
 // One row per ordered pair (A's body, B's body); each aspect of a row is a
 // rule of its own.
-const std::array<AspectRow, 130> kQualityAspectRows = {{
+constexpr std::array<AspectRow, 130> kQualityAspectRows = {{
     {Asc, Asc, {{conj, {{Com, 1}, {Wop, 1}, {AtA, 1}, {AtB, 1}, {Liv, 1}, {Fri, 1}}}, {sxt, {{LoA, 1}, {LoB, 1}}}, {sq, {{Pro, 1}, {Wro, 1}}}, {tri, {{LoA, 1}, {LoB, 1}}}}},
     {Asc, Sun, {{conj, {{AtA, 1}, {AtB, 1}}}, {tri, {{AtA, 1}, {AtB, 1}}}, {opp, {{Mrg, 1}, {AtB, 1}}}}},
     {Asc, Moon, {{conj, {{AtA, 1}, {AtB, 1}}}, {tri, {{AtA, 1}, {AtB, 1}}}, {opp, {{Mrg, 1}, {AtB, 1}}}}},
@@ -161,11 +161,11 @@ const std::array<AspectRow, 130> kQualityAspectRows = {{
 }};
 
 // A's Moon square B's Mars and A's Mars square B's Moon, both at once.
-const CompoundAspectRule kCompoundSquareRule = {Moon, Mars, sq, Mars, Moon, sq,
+constexpr CompoundAspectRule kCompoundSquareRule = {Moon, Mars, sq, Mars, Moon, sq,
                                                 {{Int, 2}, {Pro, -2}, {Wro, -2}, {Lon, 1}}};
 
 // A's body in B's house (the rule for B's body in A's house mirrors it).
-const std::array<QualityHouseRow, 26> kQualityHouseRows = {{
+constexpr std::array<QualityHouseRow, 26> kQualityHouseRows = {{
     {Sun, 5, {{Par, 1}, {AtA, 1}, {LoA, 1}, {Rig, 1}}},
     {Sun, 7, {{AtA, 1}, {LoA, 1}, {Rig, 1}}},
     {Sun, 8, {{Sex, 1}}},
@@ -195,7 +195,7 @@ const std::array<QualityHouseRow, 26> kQualityHouseRows = {{
 }};
 
 // Sign distance of A's body and B's body: 0, 3 or 9, 4, 6.
-const std::array<SignDistanceRow, 23> kSignDistanceRows = {{
+constexpr std::array<SignDistanceRow, 23> kSignDistanceRows = {{
     {Asc, Asc, {{Com, 1}, {Wop, 1}, {AtA, 1}, {AtB, 1}, {Liv, 1}, {Fri, 1}}, {{Pro, 1}, {Wro, 1}}, {{Rig, 1}}, {{AtA, 1}, {AtB, 1}}, false},
     {Asc, Sun, {{Tot, 1}, {Rig, 1}}, {}, {}, {}, false},
     {Asc, Moon, {{Tot, 1}, {Rig, 1}}, {}, {}, {}, false},
@@ -222,7 +222,7 @@ const std::array<SignDistanceRow, 23> kSignDistanceRows = {{
 }};
 
 // The seventh cusps, Gemini against Virgo, and the rulers of houses 1 and 7.
-const std::array<QualitySignRule, 27> kQualitySignRules = {{
+constexpr std::array<QualitySignRule, 27> kQualitySignRules = {{
     {.test = CuspAndBody, .side1 = B, .side2 = A, .op2 = Mercury, .amounts = {{Com, 1}}},
     {.test = CuspAndBody, .side1 = A, .side2 = B, .op2 = Mercury, .amounts = {{Com, 1}}},
     {.test = CuspAndBody, .side1 = B, .side2 = A, .op2 = Pluto, .amounts = {{Sex, 1}, {AtB, 1}}},
