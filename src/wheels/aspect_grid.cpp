@@ -66,9 +66,10 @@ void DrawLabels(DrawingSurface& s, const AspectGridFrame& f, bool single, const 
     if (!single) {
         const std::string name = nameLine + ": ";
         const double end = f.gx + 1.25 * s.TextWidth(Glyph(BodyGlyph(15)));
-        s.SetCurrentX(end - s.TextWidth(name));
+        // A name prints as letters, never as glyph codes.
+        s.SetCurrentX(end - s.PlainTextWidth(name));
         s.SetCurrentY(f.gy - 5);
-        s.Print(name);
+        s.PrintText(name);
     }
     for (int k = single ? 14 : 15; k >= 1; --k) {
         const std::string g = Glyph(kGridCornerGlyph + kAspectGridOrder[static_cast<std::size_t>(k)]);

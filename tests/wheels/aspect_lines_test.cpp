@@ -6,7 +6,13 @@
 #include <set>
 #include <utility>
 
+#include "platform/numbers.h"
+#include "platform/recording_surface.h"
+#include "program_state.h"
+#include "wheel_test_support.h"
 #include "wheels/aspect_lines.h"
+#include "wheels/wheel_paint.h"
+#include "wheels/wheel_setup.h"
 
 namespace {
 
@@ -127,4 +133,124 @@ TEST(AspectLines, ColoursOnWindowPageAndHalfPage) {
     EXPECT_EQ(AspectLineColour(5, true, false, o), QBColor(9));
     EXPECT_EQ(AspectLineColour(6, true, false, o), QBColor(12));
     EXPECT_EQ(AspectLineColour(11, true, false, o), QBColor(13));
+}
+
+// ---------------------------------------------------------------------------
+// The lines as the wheel's paint draws them.
+
+namespace {
+
+struct DrawnLine {
+    RecordedCall line;
+    RecordedCall glyph;
+};
+
+// Lines with both ends on radius 120 (times the vertical factor), each
+// with the glyph printed after it.
+std::vector<DrawnLine> AspectLinesDrawn(const RecordingSurface& s, double k) {
+    std::vector<DrawnLine> drawn;
+    const auto& calls = s.Calls();
+    const auto onCircle = [k](double x, double y) { return std::fabs(std::hypot(x, y / k) - 120) < 1e-6; };
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        const RecordedCall& c = calls[i];
+        if (c.op != "Line" || !onCircle(c.numbers[0], c.numbers[1]) || !onCircle(c.numbers[2], c.numbers[3])) continue;
+        std::size_t j = i + 1;
+        while (j < calls.size() && calls[j].op != "Print") ++j;
+        EXPECT_LT(j, calls.size());
+        if (j < calls.size()) drawn.push_back({c, calls[j]});
+    }
+    return drawn;
+}
+
+void SetUpNinetyDegreeWheel(ProgramState& ps, const std::string& firstLine) {
+    wheeltest::ComputeWheelCouple(ps, fixtures::NorthCouple());
+    SetUpNatalWheel(ps, false);
+    ps.wheels.WheelHeader1[1] = firstLine;
+    LoadWheelCharts(ps);
+    ResizeWheelWindow(ps, wheeltest::kWindowWidthPx, wheeltest::kWindowHeightPx);
+    ps.settings.OptionValues[47] = 1;
+}
+
+}  // namespace
+
+TEST(AspectLinesDrawn, WindowLinesGlyphMiddlesAndColours) {
+    ProgramState ps;
+    SetUpNinetyDegreeWheel(ps, "Alice Sample 90 degree wheel");
+    const auto& o = ps.settings.OptionValues;
+    RecordingSurface s(wheeltest::kWindowWidthPx, wheeltest::kWindowHeightPx);
+    ASSERT_TRUE(PaintWheelWindow(ps, s, wheeltest::kWindowWidthPx, wheeltest::kWindowHeightPx));
+    const auto expected = AspectLineSegments(ps.wheels.WheelLongitudes, ps.wheels.BodyGlyphAngles, o, 1.0);
+    const auto drawn = AspectLinesDrawn(s, 1.0);
+    ASSERT_FALSE(expected.empty());
+    ASSERT_EQ(drawn.size(), expected.size());
+    s.SetFontSize(o[77]);
+    for (std::size_t n = 0; n < drawn.size(); ++n) {
+        const AspectLineSegment& e = expected[n];
+        const RecordedCall& line = drawn[n].line;
+        EXPECT_NEAR(line.numbers[0], 120 * std::cos(ps.wheels.BodyGlyphAngles[e.from] * M_PI / 180), 1e-6);
+        EXPECT_NEAR(line.numbers[3], 120 * std::sin(ps.wheels.BodyGlyphAngles[e.to] * M_PI / 180), 1e-6);
+        EXPECT_EQ(line.colour, AspectLineColour(e.code, false, false, o));
+        const RecordedCall& glyph = drawn[n].glyph;
+        EXPECT_EQ(static_cast<unsigned char>(glyph.text[0]), e.code + 159);
+        const std::string g = glyph.text;
+        EXPECT_NEAR(glyph.numbers[0], (e.x1 + e.x2) / 2 - s.TextWidth(g) / 2, 1e-9);
+        EXPECT_NEAR(glyph.numbers[1], (e.y1 + e.y2) / 2 + std::fabs(s.TextHeight(g)) / 2, 1e-9);
+        EXPECT_NE(e.code, 2);
+        EXPECT_TRUE(e.from <= 13 && e.to <= 13);
+    }
+
+    // Half page: sextiles and trines black, the others keep their colours.
+    ps.wheels.HalfPagePrint = 1;
+    RecordingSurface half(wheeltest::kWindowWidthPx, wheeltest::kWindowHeightPx);
+    PaintWheelWindow(ps, half, wheeltest::kWindowWidthPx, wheeltest::kWindowHeightPx);
+    int black = 0;
+    for (const DrawnLine& d : AspectLinesDrawn(half, 1.0)) {
+        const int code = static_cast<unsigned char>(d.glyph.text[0]) - 159;
+        if (code == 3 || code == 5) {
+            EXPECT_EQ(d.line.colour, QBColor(0));
+            ++black;
+        } else {
+            EXPECT_EQ(d.line.colour, code == 11 ? QBColor(CInt(o[99])) : QBColor(CInt(o[98])));
+        }
+    }
+    EXPECT_GT(black, 0);
+}
+
+TEST(AspectLinesDrawn, PageUsesItsFactorAndColours) {
+    ProgramState ps;
+    SetUpNinetyDegreeWheel(ps, "Alice Sample 90 degree wheel");
+    ps.settings.OptionValues[178] = 0;
+    RecordingSurface page(2400, 3150, 300);
+    PaintWheelPage(ps, page, {});
+    const auto expected =
+        AspectLineSegments(ps.wheels.WheelLongitudes, ps.wheels.BodyGlyphAngles, ps.settings.OptionValues, 0.9475);
+    const auto drawn = AspectLinesDrawn(page, 0.9475);
+    ASSERT_EQ(drawn.size(), expected.size());
+    for (std::size_t n = 0; n < drawn.size(); ++n)
+        EXPECT_EQ(drawn[n].line.colour, AspectLineColour(expected[n].code, true, false, ps.settings.OptionValues));
+}
+
+TEST(AspectLinesDrawn, NoneWithoutTheExactHeaderOptionOrOnABiWheel) {
+    const auto count = [](ProgramState& ps) {
+        RecordingSurface s(wheeltest::kWindowWidthPx, wheeltest::kWindowHeightPx);
+        PaintWheelWindow(ps, s, wheeltest::kWindowWidthPx, wheeltest::kWindowHeightPx);
+        return AspectLinesDrawn(s, 1.0).size();
+    };
+    ProgramState ps;
+    SetUpNinetyDegreeWheel(ps, "Alice Sample 90 degree wheel");
+    EXPECT_GT(count(ps), 0u);
+    ps.settings.OptionValues[47] = 0;
+    EXPECT_EQ(count(ps), 0u);
+    ps.settings.OptionValues[47] = 1;
+    ps.wheels.WheelHeader1[1] = "Alice Sample 90 degree wheel ";
+    EXPECT_EQ(count(ps), 0u);
+
+    ProgramState bi;
+    wheeltest::ComputeWheelCouple(bi, fixtures::NorthCouple());
+    FillDualWheelLegend(bi, DualFiller::Plain);
+    bi.wheels.WheelHeader1[1] = "Alice Sample 90 degree wheel";
+    LoadWheelCharts(bi);
+    ResizeWheelWindow(bi, wheeltest::kWindowWidthPx, wheeltest::kWindowHeightPx);
+    bi.settings.OptionValues[47] = 1;
+    EXPECT_EQ(count(bi), 0u);
 }

@@ -236,7 +236,7 @@ TEST(PrintedGrid, BiWheelSquareNameLineAndSwappedRings) {
     EXPECT_EQ(vertical, 16);
     // The name line ends where the first column label's cell ends.
     bool named = false;
-    for (const RecordedCall& c : p.s.Calls()) {
+    for (const RecordedCall& c : p.s.CallsOf("PrintText")) {
         if (c.text != "Anna - natal: ") continue;
         named = true;
         EXPECT_NEAR(c.numbers[0] + p.s.TextWidth(c.text), f.gx + 1.25 * w, 1e-9);
