@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/glyph_codes.h"
+#include "program_state.h"
 
 namespace {
 
@@ -70,4 +71,15 @@ std::string BuildAspectList(const AspectListInput& in) {
         }
     }
     return text;
+}
+
+AspectListInput AspectListInputOf(const ProgramState& ps) {
+    const WheelState& ws = ps.wheels;
+    AspectListInput in;
+    in.chartCount = ws.ChartCount;
+    in.outer = {ws.WheelLongitudes, ws.WheelDeclinations};
+    in.inner = {ws.WheelSecondLongitudes, ws.WheelSecondDeclinations};
+    in.composite = ws.WheelHeader1.size() > 3 && ws.WheelHeader1[3] == "Composite chart";
+    in.orbs = ps.settings.OrbValues;
+    return in;
 }

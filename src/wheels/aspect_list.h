@@ -38,3 +38,9 @@ bool ShortOrbSet(const OrbLines& orbs);
 // then (not for the composite) an empty line and the declination pairs.
 // On a single wheel every pair is listed twice, once in each body's row.
 std::string BuildAspectList(const AspectListInput& in);
+
+struct ProgramState;
+// The list's input as the wheel window holds it: its rings with the
+// declinations each keeps, the composite mark of the third legend line, and
+// the orbs last read.
+AspectListInput AspectListInputOf(const ProgramState& ps);

@@ -211,6 +211,7 @@ void SetUpCompositeWheel(ProgramState& ps, const std::string& typed) {
 void FillDualWheelLegend(ProgramState& ps, DualFiller filler) {
     ChartState& cs = ps.chart;
     WheelState& ws = ps.wheels;
+    ws.DualFillerUsed = static_cast<int>(filler);
     const bool person = ps.people.SecondPersonChecked != 0;
     const char* transitOrbs = filler == DualFiller::Plain ? "NAT2TRAN.ORB"
                               : filler == DualFiller::Magi ? "MAGI.ORB"
