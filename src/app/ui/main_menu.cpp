@@ -101,10 +101,9 @@ MainMenu::MainMenu(QMenuBar* bar)
         item->SetEnabled(false);
     }
 
-    // Their work is not built yet: the cosmodyne reports between charts and
-    // the couple's scores. The windows enable what they offer.
-    for (MenuItem* item : {&mnuDataTransitCosmodynes, &mnuDataTransitCosmodynesAspects,
-                           &mnuDataVZ_DC, &mnuDataInterchartAspects, &mnuDataAnalysis})
+    // Their work is not built yet: the couple's scores. The windows enable
+    // what they offer.
+    for (MenuItem* item : {&mnuDataInterchartAspects, &mnuDataAnalysis})
         item->SetEnabled(false);
 }
 
