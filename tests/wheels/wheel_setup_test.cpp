@@ -140,6 +140,7 @@ TEST(WheelSetup, CompositeWheelHonoursItsLatitude) {
     SetUpCompositeWheel(ps, "99");
     const auto midpointCusps = ps.chart.WorkCusps;
     const std::string midpointHouses = ps.chart.CompositeHouseString;
+    EXPECT_NEAR(ps.chart.WorkLongitudes[14], midpointCusps[4], 1e-6);
     EXPECT_EQ(ps.wheels.WheelHeader1[4], "Midpoint composite houses");
     EXPECT_EQ(ps.wheels.WheelHeader1[5], "Koch");
     EXPECT_EQ(ps.wheels.WheelHeader1[3], "Composite chart");
@@ -152,6 +153,12 @@ TEST(WheelSetup, CompositeWheelHonoursItsLatitude) {
     // Cusps of the house system at that latitude: the MC is the composite MC.
     EXPECT_NEAR(ps.chart.WorkCusps[1], ps.chart.WorkLongitudes[15], 1e-6);
     EXPECT_GT(std::fabs(ps.chart.WorkCusps[4] - midpointCusps[4]), 0.01);
+    // The Ascendant glyph stands on the Ascendant of that latitude, with its
+    // declination; at 99 it is the midpoint of the two Ascendants.
+    EXPECT_EQ(ps.chart.WorkLongitudes[14], ps.chart.WorkCusps[4]);
+    EXPECT_NEAR(std::sin(ps.chart.WorkDeclinations[14] * M_PI / 180),
+                std::sin(23.4522944 * M_PI / 180) * std::sin(ps.chart.WorkCusps[4] * M_PI / 180), 1e-9);
+    EXPECT_EQ(HouseOfBody(ps.chart.WheelHouseString, 14), 1);
     // The reports keep the midpoint houses.
     EXPECT_EQ(ps.chart.CompositeHouseString, midpointHouses);
     for (int k = 1; k <= 12; ++k) {
