@@ -14,11 +14,6 @@
 
 namespace {
 
-const char* const kNamesFileError =
-    "You have an error in the current names file. You need to check and see if "
-    "you have entered the data correctly and in the proper amount. Please correct the data by "
-    "clicking on the Edit this List command button in the Names window and edit the incorrect data.";
-
 const char* const kNameFormatError =
     "Format error or typographical error in selected data. Please correct this data entry by "
     "clicking on the Edit this List command button in the Names window and editing the data "
