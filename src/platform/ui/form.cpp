@@ -18,7 +18,8 @@
 #include "platform/ui/simple_controls.h"
 
 // The client area: shows the drawing behind the controls and passes the
-// mouse to the window's hooks.
+// mouse on its free area to the window's hooks. A press or release that a
+// control let through (a frame, a box) is that control's, not the free area's.
 class Form::Canvas : public QWidget {
 public:
     explicit Canvas(Form* form) : QWidget(form), form_(form) {}
@@ -29,8 +30,16 @@ protected:
         form_->PaintCanvas(painter);
     }
     void resizeEvent(QResizeEvent*) override { form_->CanvasResized(); }
-    void mousePressEvent(QMouseEvent* e) override { form_->MouseEvent(e, false); }
-    void mouseReleaseEvent(QMouseEvent* e) override { form_->MouseEvent(e, true); }
+    void mousePressEvent(QMouseEvent* e) override {
+        e->accept();  // taken here in any case: it goes no further up
+        if (childAt(e->position().toPoint())) return;
+        form_->MouseEvent(e, false);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        e->accept();
+        if (childAt(e->position().toPoint())) return;
+        form_->MouseEvent(e, true);
+    }
     void mouseMoveEvent(QMouseEvent* e) override { form_->MouseMoved(e); }
 
 private:
