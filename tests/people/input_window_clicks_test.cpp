@@ -1,8 +1,12 @@
 // Clicks on the input windows as a user makes them: a label's click is the
-// label's (the time-zone picker, the atlas), and only a click on the free
-// area of the second window runs the charts.
+// label's (the time-zone picker, the atlas), only a click on the free area
+// of the second window runs the charts, and the click that closes a window
+// opened over it never does.
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/ui/tip_window.h"
 #include "chart_run_setup.h"
@@ -10,6 +14,7 @@
 #include "people/ui/time_zone_window.h"
 #include "people_window_fixture.h"
 #include "platform/ui/form_registry.h"
+#include "platform/ui/qt_dialog_handler.h"
 #include "test_support.h"
 
 namespace {
@@ -66,4 +71,36 @@ TEST_F(InputClicksTest, LabelClicksAreTheLabelsOwnAndTheFreeAreaRunsTheCharts) {
     EXPECT_FALSE(ChartsRan());
     QTest::mouseClick(Second().Container(), Qt::LeftButton, {}, kFreeArea);
     EXPECT_TRUE(ChartsRan());
+}
+
+TEST_F(InputClicksTest, TheClickThatClosesAWindowAboveRunsNoCharts) {
+    // Each window that opens over the second input window is closed by a
+    // click; the release then lands where the second window lies beneath.
+    DialogRecorder dialogs;
+    auto releaseBeneath = [this] { QTest::mouseRelease(Second().Container(), Qt::LeftButton, {}, kFreeArea); };
+
+    frmTip& tip = FormOf<frmTip>();
+    tip.Show();
+    QTest::mouseClick(tip.cmdOK.Widget(), Qt::LeftButton);
+    EXPECT_FALSE(FormLoaded<frmTip>());
+    releaseBeneath();
+    EXPECT_FALSE(ChartsRan()) << "tip";
+
+    Second().Label1_Click();  // the time-zone picker, closed by its button
+    QTest::mouseClick(FormOf<TimeZone>().Command1.Widget(), Qt::LeftButton);
+    EXPECT_FALSE(FormLoaded<TimeZone>());
+    releaseBeneath();
+    EXPECT_FALSE(ChartsRan()) << "picker";
+
+    // A message box, as the program shows it, closed by a click on OK.
+    QtDialogHandler qt;
+    ScopedDialogHandler real(&qt);
+    QTimer::singleShot(0, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+                QTest::mouseClick(box->buttons().at(0), Qt::LeftButton);
+    });
+    MsgBox("A notice.", MsgButtons::OK, "Notice");
+    releaseBeneath();
+    EXPECT_FALSE(ChartsRan()) << "message box";
 }

@@ -1,5 +1,7 @@
 // The mouse on a window: a click on a control is the control's, never a
-// click on the window's free area.
+// click on the window's free area, and a release counts only where the
+// press went, so the release of a click that closed a window above reaches
+// no window beneath.
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -60,4 +62,46 @@ TEST(FormClicks, ControlsTakeTheirOwnClicks) {
         QTest::mouseClick(c.widget, c.button, {}, at);
         EXPECT_EQ(w.Counts(), c.counts) << c.what;
     }
+}
+
+TEST(FormClicks, AReleaseWithoutItsPressIsNoClick) {
+    ClickForm w;
+    w.Show();
+    // A release alone, as the window beneath gets it when the press closed a window above.
+    QTest::mouseRelease(w.Container(), Qt::LeftButton, {}, kFreeArea);
+    QTest::mouseRelease(w.label.Widget(), Qt::LeftButton, {}, w.label.Widget()->rect().center());
+    EXPECT_EQ(w.Counts(), "0 0 0 0 0");
+    // A press on a control, released over the free area.
+    QTest::mousePress(w.frame.Widget(), Qt::LeftButton, {}, QPoint(5, 20));
+    QTest::mouseRelease(w.Container(), Qt::LeftButton, {}, kFreeArea);
+    EXPECT_EQ(w.Counts(), "0 0 0 0 0");
+    // A press of the other button does not make a left release a click.
+    QTest::mousePress(w.Container(), Qt::RightButton, {}, kFreeArea);
+    QTest::mouseRelease(w.Container(), Qt::LeftButton, {}, kFreeArea);
+    EXPECT_EQ(w.Counts(), "0 1 0 0 0");
+    // A press before the window was hidden is forgotten.
+    QTest::mousePress(w.Container(), Qt::LeftButton, {}, kFreeArea);
+    w.Hide();
+    w.Show();
+    QTest::mouseRelease(w.Container(), Qt::LeftButton, {}, kFreeArea);
+    EXPECT_EQ(w.clicks, 0);
+}
+
+TEST(FormClicks, ClosingAWindowAboveReachesNoWindowBeneath) {
+    ClickForm beneath;
+    beneath.Show();
+    // A window above that goes away on a press (as a list closes on a
+    // double click) and one that goes away on its button's click.
+    ClickForm onPress, onButton;
+    onPress.OnMouseDown = [&](int, int, double, double) { onPress.Hide(); };
+    onButton.button.Click = [&] { onButton.Hide(); };
+    onPress.Show();
+    QTest::mousePress(onPress.Container(), Qt::LeftButton, {}, kFreeArea);
+    QTest::mouseRelease(beneath.Container(), Qt::LeftButton, {}, kFreeArea);
+    onButton.Show();
+    QTest::mouseClick(onButton.button.Widget(), Qt::LeftButton);
+    QTest::mouseRelease(beneath.Container(), Qt::LeftButton, {}, kFreeArea);
+    EXPECT_FALSE(onPress.isVisible());
+    EXPECT_FALSE(onButton.isVisible());
+    EXPECT_EQ(beneath.Counts(), "0 0 0 0 0");
 }
