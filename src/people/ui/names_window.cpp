@@ -5,6 +5,7 @@
 #include "people/names_file.h"
 #include "people/ui/cities_window.h"
 #include "people/ui/data_file_choice.h"
+#include "people/ui/input_window_layout.h"
 #include "people/ui/input_window_link.h"
 #include "people/ui/names_editor_window.h"
 #include "platform/dialogs.h"
@@ -92,7 +93,7 @@ Names::Names() {
 
 void Names::PlaceControls() {
     // To the right of the two input windows.
-    Move(9900, 0, 6900, 6600);
+    Move(input_layout::kNamesWindowLeft, 0, 6900, 6600);
     UseWindowFace(*this);
     lblNamesOnFile.Move(120, 120, 3240, 285);
     // About thirteen rows, so a kept position shows as the list's last row.
