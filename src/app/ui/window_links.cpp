@@ -16,6 +16,7 @@
 #include "people/ui/input_window_link.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
+#include "scans/ui/params_window.h"
 
 // Windows not yet part of the program (the wheels, aspect lines, aspect
 // grid and graph windows) join the calls below as they are built.
@@ -35,8 +36,10 @@ void WaitForStartupNotice(ProgramState& ps) {
 }
 
 void LinkInputWindowsTo(TANDRELL& w) {
-    // The names, cities and time-zone windows' part.
+    // The names, cities and time-zone windows' part; the criteria window and
+    // the runs over the names list.
     InstallPeopleWindowHooks();
+    InstallScanWindowHooks();
     InputWindowHooks& hooks = InputHooks();
     hooks.FocusMainWindow = [&w] { w.Show(); };
     hooks.SecondPersonMenuItems = [&w] {
@@ -72,6 +75,7 @@ void LinkInputWindowsTo(TANDRELL& w) {
 
 void ReleaseMainWindowLinks(const TANDRELL&) {
     RemovePeopleWindowHooks();
+    RemoveScanWindowHooks();
     InputWindowHooks& hooks = InputHooks();
     hooks.FocusMainWindow = nullptr;
     hooks.SecondPersonMenuItems = nullptr;

@@ -65,17 +65,33 @@ std::string YearFirstDate(const std::string& d) {
     return year + " " + month + " " + day;
 }
 
+void CallRun(const std::function<void()>& run) {
+    if (run) run();
+}
+
 }  // namespace
+
+NamesRunHooks& NamesRuns() {
+    static NamesRunHooks hooks;
+    return hooks;
+}
 
 Names::Names() {
     SetCaption("Names");
     PlaceControls();
     Text2.SetText("99");
     Text1.SetText("0");
-    // The long runs over the list are not part of this program yet.
-    for (CommandButton* run : {&cmdBDFY, &cmdDualDynesAroundClock, &cmdBothDynes_Graph, &cmdDualDynes_Graph,
-                               &cmdNatalDynes_Graph, &Command5, &Command4, &Command3, &Command2, &Batch1, &Batch})
+    // The graph runs over the list are not part of this program yet.
+    for (CommandButton* run :
+         {&cmdDualDynesAroundClock, &cmdBothDynes_Graph, &cmdDualDynes_Graph, &cmdNatalDynes_Graph, &Command5, &Command4})
         run->SetEnabled(false);
+    Batch.Click = [] { CallRun(NamesRuns().Batch_Click); };
+    Batch1.Click = [] { CallRun(NamesRuns().Batch1_Click); };
+    Command2.Click = [] { CallRun(NamesRuns().Command2_Click); };
+    Command3.Click = [] { CallRun(NamesRuns().Command3_Click); };
+    Command4.Click = [] { CallRun(NamesRuns().Command4_Click); };
+    Command5.Click = [] { CallRun(NamesRuns().Command5_Click); };
+    cmdBDFY.Click = [] { CallRun(NamesRuns().cmdBDFY_Click); };
 
     OnLoad = [this] { Form_Load(); };
     Check1.Click = [this] { Check1_Click(); };
