@@ -51,20 +51,6 @@ void StoreRecord(PeopleState& p, const NameRecord& r) {
         column->push_back("");
 }
 
-// With the year-first date order a stored "05 Mar 1960" becomes "1960 Mar 05";
-// a text already turned has a blank as its fifth character.
-std::string YearFirstDate(const std::string& d) {
-    if (d.size() < 5 || d[4] == ' ') return d;
-    const size_t firstBlank = d.find(' ');
-    if (firstBlank == std::string::npos) return d;
-    std::string year = d.size() >= 4 ? d.substr(d.size() - 4) : d;
-    year.erase(0, year.find_first_not_of(' '));
-    const std::string month = d.substr(firstBlank + 1, 3);
-    std::string day = d.substr(0, firstBlank);
-    if (day.size() < 2) day.insert(0, 2 - day.size(), '0');
-    return year + " " + month + " " + day;
-}
-
 void CallRun(const std::function<void()>& run) {
     if (run) run();
 }
