@@ -14,6 +14,7 @@ struct ProgramState;
 struct NamesRunFields {
     DataSetFields Natal, Diurnal;
     std::string NatalName;  // the natal window's name box
+    int ChartsComputed = 0; // chart runs the input checks let through
 };
 
 // How a run over the names list ended.

@@ -77,6 +77,7 @@ struct PairRunner {
             return true;
         }
         computed = true;
+        ++f.ChartsComputed;
         return true;
     }
 

@@ -39,7 +39,7 @@ void LinkInputWindowsTo(TANDRELL& w) {
     // The names, cities and time-zone windows' part; the criteria window and
     // the runs over the names list.
     InstallPeopleWindowHooks();
-    InstallScanWindowHooks();
+    InstallScanWindowHooks([&w] { w.mnuInputData.SetVisible(true); });
     InputWindowHooks& hooks = InputHooks();
     hooks.FocusMainWindow = [&w] { w.Show(); };
     hooks.SecondPersonMenuItems = [&w] {

@@ -86,7 +86,3 @@ void Params::PlaceControls() {
 void Params::Form_Paint() { DrawControlFrame(*this, Label1); }
 
 void Params::Text1_GotFocus() { Text1.SelectAll(); }
-
-void Params::Command1_Click() {}
-void Params::Command2_Click() {}
-void Params::Command3_Click() {}

@@ -5,6 +5,7 @@
 // box that tells the interchart cosmodynes which chart's houses chart B's
 // bodies take. Every box is kept in step with the scan state.
 #include <array>
+#include <functional>
 
 #include "platform/ui/choice_controls.h"
 #include "platform/ui/form.h"
@@ -68,7 +69,8 @@ private:
     void PlaceControls();
 };
 
-// Fills the input windows' ShowParams and HideParams and the names
-// window's run buttons.
-void InstallScanWindowHooks();
+// Fills the input windows' ShowParams and HideParams, the names window's
+// run buttons and the runs' progress window; showInputMenu makes the main
+// window's Input item visible.
+void InstallScanWindowHooks(std::function<void()> showInputMenu = nullptr);
 void RemoveScanWindowHooks();

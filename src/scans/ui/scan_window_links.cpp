@@ -4,15 +4,19 @@
 #include "people/ui/names_window.h"
 #include "platform/ui/form_registry.h"
 #include "scans/ui/params_window.h"
+#include "scans/run_progress.h"
+#include "scans/ui/run_windows.h"
 #include "scans/ui/scan_run_handlers.h"
 
-void InstallScanWindowHooks() {
+void InstallScanWindowHooks(std::function<void()> showInputMenu) {
+    ShowInputMenuHook() = std::move(showInputMenu);
     InputWindowHooks& h = InputHooks();
     h.ShowParams = [] { FormOf<Params>().Show(); };
     h.HideParams = [] {
         if (FormLoaded<Params>()) FormOf<Params>().Hide();
     };
     InstallNamesRunHandlers();
+    InstallProgressWindow();
 }
 
 void RemoveScanWindowHooks() {
@@ -20,4 +24,6 @@ void RemoveScanWindowHooks() {
     h.ShowParams = nullptr;
     h.HideParams = nullptr;
     NamesRuns() = NamesRunHooks{};
+    RunProgress() = RunProgressHooks{};
+    ShowInputMenuHook() = nullptr;
 }
