@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "people/ui/input_diurnal_window.h"
+#include "people/ui/input_natal_window.h"
+#include "scans/batch_score_list.h"
 #include "people/ui/names_window.h"
 #include "platform/ui/form_registry.h"
 #include "scan_window_fixture.h"
@@ -98,6 +100,49 @@ TEST_F(ScanWindowTest, SearchWithThresholdZeroPrintsEveryDay) {
         if (line.find(" Mar 2026: ") != std::string::npos) ++dated;
     EXPECT_GE(dated, 0);
     EXPECT_EQ(CsvLines("best_days_for_you_data.csv").size(), 1u + (ps.scans.BatchLineCount > 0 ? 1u : 0u));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ScanWindowTest, BestDaysOverAQuarterYearAcrossLeapDay) {
+    FillCouple(fixtures::NorthTransits());
+    InputD& natal = FormOf<InputD>();
+    natal.txtMonth.SetText("2");
+    natal.txtDay.SetText("1");
+    natal.txtYear.SetText("2024");
+    FormOf<Names>().Text1.SetText("0");
+    dialogs->AnswerText(" .25");  // the default answer
+    NamesRuns().Command2_Click();
+    ASSERT_EQ(dialogs->Prompts().size(), 1u);
+    EXPECT_EQ(dialogs->Prompts()[0].defaultText, " .25");
+    const auto lines = BufferLines();
+    // Blank, title, blank, column heads, blank, 91 days, the closing blank.
+    ASSERT_EQ(lines.size(), 5u + 91u + 1u);
+    EXPECT_EQ(lines[1], "  Best Days According to Cosmodyne Harmony");
+    EXPECT_EQ(lines[3].find("Power"), 20u);
+    int leapDays = 0;
+    double previous = 1e9;
+    for (size_t k = 5; k < 96; ++k) {
+        if (lines[k].find("29 Feb 2024 - ") != std::string::npos) ++leapDays;
+        const double score = BatchEntryScore(lines[k]);
+        EXPECT_LE(score, previous) << lines[k];
+        previous = score;
+    }
+    EXPECT_EQ(leapDays, 1);
+    bool first = false, last = false;
+    for (const auto& l : lines) {
+        // 9.30 P.M. at zone 5 is the next day in universal time, which the
+        // day dates follow: from the day before that date, 90 days on.
+        first = first || l.find("01 Feb 2024 - ") != std::string::npos;
+        last = last || l.find("01 May 2024 - ") != std::string::npos;
+    }
+    EXPECT_TRUE(first);
+    EXPECT_TRUE(last);
+    // The natal window shows the last day; angles back to "Asc only".
+    EXPECT_EQ(natal.txtMonth.Text() + "/" + natal.txtDay.Text() + "/" + natal.txtYear.Text(), "5/1/2024");
+    EXPECT_TRUE(FormOf<InputD1>().Option2.Value());
 }
 
 }  // namespace

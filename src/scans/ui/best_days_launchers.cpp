@@ -12,6 +12,8 @@
 #include "platform/screen_pointer.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
+#include "people/ui/input_window_hooks.h"
+#include "scans/best_days_over_years.h"
 #include "scans/best_days_report.h"
 #include "scans/ui/params_window.h"
 #include "scans/ui/run_windows.h"
@@ -85,11 +87,33 @@ void Launch(Launcher which) {
     // The charts of "G" and "T" join with the graph windows.
 }
 
+void BestDaysOverYears() {
+    ProgramState& ps = UiState();
+    RunGuard guard(ps);
+    if (!guard.Active()) return;
+    InputD1& second = FormOf<InputD1>();
+    second.Option1.SetValue(true);
+    HideWindowsForRun();
+    EmptyOutput(ps.output);
+    TakeChartRunSettings(ps);
+    NamesRunFields f = GatherRunFields();
+    BestDaysForYears(ps, f, AskScanYears(" .25"));
+    PutRunFields(f);
+    if (ps.chart.InputError == 0 && ps.output.OutputLineCount > 0) {
+        CallHook(InputHooks().ShowChartMenus);
+        second.chkRelationship.SetValue(0);
+    }
+    second.Option2.SetValue(true);
+    SetMousePointer(kDefaultPointer);
+    RefreshReportText();
+}
+
 }  // namespace
 
 void Params::Command1_Click() { Launch(Launcher::Search); }
 
 void InstallBestDaysHandlers(NamesRunHooks& h) {
+    h.Command2_Click = [] { BestDaysOverYears(); };
     h.Command3_Click = [] { Launch(Launcher::BestDaysForYou); };
     h.Command4_Click = [] { Launch(Launcher::G); };
     h.Command5_Click = [] { Launch(Launcher::T); };
