@@ -7,6 +7,15 @@
 #include "program_state.h"
 
 bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal) {
+    return ComputeChartsFromFields(ps, natal, diurnal, [](ProgramState& p, const DataSetFields& n, const DataSetFields& d) {
+        ReadNatalInput(p.chart, n, p.settings.DateOrder);
+        ReadDiurnalInput(p.chart, d, p.settings.DateOrder);
+        ComputeChartsCore(p);
+    });
+}
+
+bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal,
+                             const ChartsStep& charts) {
     ChartState& cs = ps.chart;
     const bool meridianOrMorinus = cs.HouseSystemCode == "M" || cs.HouseSystemCode == "I";
     if (!RunInputChecks(ps, natal, diurnal, meridianOrMorinus)) return false;
@@ -14,9 +23,7 @@ bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const
     ps.wheels.WheelHeader2.assign(8, "");
     ps.wheels.WheelSwitched = 0;
     cs.ChartName = ps.people.NatalNameText;
-    ReadNatalInput(cs, natal, ps.settings.DateOrder);
-    ReadDiurnalInput(cs, diurnal, ps.settings.DateOrder);
-    ComputeChartsCore(ps);
+    charts(ps, natal, diurnal);
     if (cs.AroundClockMode == 1) return true;
     if (cs.QuietMode == 0) {
         if (ps.people.SecondPersonChecked != 1) StartReportWithHeader(ps);

@@ -3,6 +3,8 @@
 // data sets read, both charts computed and scored, and with QuietMode 0 the
 // first report page. The input windows' run (ComputeCharts) and the long
 // runs over days and names call it on the fields they hold.
+#include <functional>
+
 #include "people/input_fields.h"
 
 struct ProgramState;
@@ -14,3 +16,10 @@ struct ProgramState;
 // refused the input (its message shown, InputError 1, nothing computed).
 // At the end, when option 211 is not 0, the output buffer is emptied.
 bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal);
+
+// The same with the step that reads both data sets and computes both charts
+// given by the caller (a run that keeps charts it computed before); the
+// step reads natal and diurnal itself.
+using ChartsStep = std::function<void(ProgramState&, const DataSetFields& natal, const DataSetFields& diurnal)>;
+bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal,
+                             const ChartsStep& charts);

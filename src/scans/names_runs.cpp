@@ -10,6 +10,7 @@
 #include "program_state.h"
 #include "scans/batch_score_list.h"
 #include "scans/best_days_report.h"
+#include "scans/pair_chart_cache.h"
 #include "scans/run_progress.h"
 #include "scans/scan_engines.h"
 #include "scans/scan_tables.h"
@@ -65,6 +66,15 @@ struct PairRunner {
     PairInputGuard guard;
     Scoring scoring;
     bool anyScanned = false;
+    PairChartCache cache{std::max(NamesRecordCount(ps), 0)};
+
+    bool ComputeCharts(int i, int j) {
+        if (!ps.scans.CacheNamesCharts) return ComputeChartsFromFields(ps, f.Natal, f.Diurnal);
+        return ComputeChartsFromFields(ps, f.Natal, f.Diurnal,
+                                       [this, i, j](ProgramState& p, const DataSetFields& n, const DataSetFields& d) {
+                                           cache.ComputePair(p, i, j, n, d);
+                                       });
+    }
 
     bool Run(int i, int j, bool& computed) {
         computed = false;
@@ -72,7 +82,7 @@ struct PairRunner {
         if (!LoadRecordAsNatal(ps, f, i) || !LoadRecordAsDiurnal(ps, f, j)) return false;
         if (!YearsWithinGap(ps, i, j)) return true;
         if (guard.Refused(i, j)) return true;
-        if (!ComputeChartsFromFields(ps, f.Natal, f.Diurnal)) {
+        if (!ComputeCharts(i, j)) {
             guard.NoteRefusal(ps, f, i, j);
             return true;
         }

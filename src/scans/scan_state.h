@@ -64,6 +64,10 @@ struct ScanState {
     // --- the "BDFY" run
     int BdfyDayCount = 0;
 
+    // The runs over the names list compute each person's charts once (false:
+    // both charts anew for every pair).
+    bool CacheNamesCharts = true;
+
     static std::array<int, 34> DefaultParamsChecks() {
         std::array<int, 34> c{};
         for (int n : {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 32, 17, 18, 22, 23, 24, 33}) c[n] = 1;
