@@ -2,6 +2,7 @@
 
 #include "app/output_buffer.h"
 #include "chart/chart_driver.h"
+#include "cosmodynes/interchart_menu_reports.h"
 #include "people/input_checks.h"
 #include "people/input_readers.h"
 #include "program_state.h"
@@ -23,11 +24,14 @@ bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const
     ps.wheels.WheelHeader2.assign(8, "");
     ps.wheels.WheelSwitched = 0;
     cs.ChartName = ps.people.NatalNameText;
+    ps.people.NatalEmailText = natal.Email;
+    ps.people.SecondEmailText = diurnal.Email;
     charts(ps, natal, diurnal);
     if (cs.AroundClockMode == 1) return true;
     if (cs.QuietMode == 0) {
         if (ps.people.SecondPersonChecked != 1) StartReportWithHeader(ps);
         else StartReportWithBothHeaders(ps);
+        AppendInterchartReport(ps);
         ShowOutput(ps);
     }
     if (ps.settings.OptionValues[211] != 0) ClearOutputBuffer(ps.output);

@@ -14,7 +14,8 @@ struct ProgramState;
 // chart.HouseSystemCode, chart.UseChiron and the second-person box
 // (people.SecondPersonChecked, SecondPersonCaption). False when a check
 // refused the input (its message shown, InputError 1, nothing computed).
-// At the end, when option 211 is not 0, the output buffer is emptied.
+// The data sets' e-mail texts are kept as the input windows keep them. At
+// the end, when option 211 is not 0, the output buffer is emptied.
 bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal);
 
 // The same with the step that reads both data sets and computes both charts

@@ -15,6 +15,7 @@
 #include "people/ui/input_window_hooks.h"
 #include "people/ui/input_window_link.h"
 #include "platform/ui/form_registry.h"
+#include "wheels/ui/wheels_window.h"
 #include "program_state.h"
 #include "scans/ui/params_window.h"
 
@@ -53,9 +54,8 @@ void LinkInputWindowsTo(TANDRELL& w) {
         m.mnuWheelsDualNatTranMagi = &w.mnuWheelsDualNatTranMagi;
         m.mnuWheelsDualNatTran_Venus = &w.mnuWheelsDualNatTran_Venus;
         m.mnuDataComposite = &w.mnuDataComposite;
-        // The composite wheel and the composite dual cosmodynes stay
-        // disabled whoever the second data set is, until the wheels and the
-        // interchart cosmodynes are part of the program; they join here then.
+        m.mnuWheelsSingleComposite = &w.mnuWheelsSingleComposite;
+        m.mnuDataCompositeDC = &w.mnuDataCompositeDC;
         return m;
     };
     hooks.HouseChecks = [&w] {
@@ -71,6 +71,7 @@ void LinkInputWindowsTo(TANDRELL& w) {
     };
     hooks.ChartMenusVisible = [&w] { return w.mnuInputData.Visible(); };
     hooks.UnloadTip = [] { UnloadForm<frmTip>(); };
+    InstallWheelWindows(w);
 }
 
 void ReleaseMainWindowLinks(const TANDRELL&) {

@@ -67,6 +67,8 @@ Names::Names() {
     PlaceControls();
     Text2.SetText("99");
     Text1.SetText("0");
+    // "incl MR" starts ticked, as NamesCheck3 does.
+    Check3.SetValue(1);
     // The graph runs over the list are not part of this program yet.
     for (CommandButton* run :
          {&cmdDualDynesAroundClock, &cmdBothDynes_Graph, &cmdDualDynes_Graph, &cmdNatalDynes_Graph, &Command5, &Command4})
