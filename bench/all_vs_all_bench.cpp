@@ -25,8 +25,10 @@ void FillNames(PeopleState& p) {
         p.NamesDate.push_back(std::to_string(1 + k % 28) + " " + kMonths[k % 12] + " " + std::to_string(1940 + k % 60));
         p.NamesTime.push_back(std::to_string(1 + k % 12) + "." + std::to_string(10 + k % 50));
         p.NamesAmPm.push_back(k % 2 ? "A" : "P");
-        p.NamesZone.push_back(std::to_string(k % 13 - 6));
-        p.NamesLongitude.push_back(std::to_string(k % 170 - 85) + ".15");
+        // The zone follows the longitude (West positive), as the checks ask.
+        const int longitude = k % 170 - 85;
+        p.NamesZone.push_back(std::to_string(longitude / 15));
+        p.NamesLongitude.push_back(std::to_string(longitude) + ".15");
         p.NamesLatitude.push_back(std::to_string(k % 110 - 55) + ".30");
         p.NamesEmail.push_back(k % 3 ? "" : "p" + std::to_string(k) + "@example.com");
     }
