@@ -40,7 +40,7 @@ CheckBox* Params::CriterionBox(int n) {
 }
 
 void Params::PlaceControls() {
-    Move(0, 6720);
+    Move(0, 9000);
     resize(static_cast<int>(12090 / TwipsPerPixelX() + 0.5), static_cast<int>(2310 / TwipsPerPixelY() + 0.5));
     UseWindowFace(*this);
     Check1.Move(120, 120, 1335, 255);
@@ -81,6 +81,11 @@ void Params::PlaceControls() {
     Label1.Move(2160, 1560, 1935, 255);
     Check20.Move(10500, 1200, 1575, 255);
     Check21.Move(10500, 1440, 1575, 435);
+    // The window's small face, so the captions fit their places.
+    for (int n = 1; n <= 33; ++n)
+        if (CheckBox* box = CriterionBox(n)) box->SetFont("MS Sans Serif", 8.25);
+    for (Control* c : std::initializer_list<Control*>{&Command1, &Command2, &Command3, &Text1, &Label1, &Check20, &Check21})
+        c->SetFont("MS Sans Serif", 8.25);
 }
 
 void Params::Form_Paint() { DrawControlFrame(*this, Label1); }
