@@ -97,3 +97,22 @@ TEST(RunProgress, ShareHeldWithin0To100) {
 }
 
 }  // namespace
+
+#include "dialog_responder.h"
+#include "scans/names_runs.h"
+
+namespace {
+
+TEST(NamesPairs, AllVsAllThatCannotFitTheBufferSaysSo) {
+    ProgramState ps;
+    for (int k = 0; k < 256; ++k) AddRecord(ps.people, "P" + std::to_string(k), "1 Jan 1970", "1.00", "A", "0", "0", "0", "");
+    EXPECT_TRUE(CoupleAllVsAllFits(ps));  // 32,640 pair lines and 7 more
+    ps.settings.OptionValues[36] = 1;     // both orders: 65,280
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK);
+    EXPECT_FALSE(CoupleAllVsAllFits(ps));
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_NE(dialogs.Prompts()[0].text.find("65280"), std::string::npos);
+}
+
+}  // namespace
