@@ -146,3 +146,25 @@ TEST_F(ScanWindowTest, BestDaysOverAQuarterYearAcrossLeapDay) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ScanWindowTest, CriteriaScanOfNoDayWritesTheHeaderOnly) {
+    FillCouple(fixtures::NorthCouple());
+    // A batch list left by an earlier run is not written again.
+    ps.scans.BatchLines = {"  left over    1.00", ""};
+    ps.scans.BatchLineCount = 1;
+    dialogs->AnswerText("2026").AnswerText("0.002");
+    FormOf<Params>().Command1.PerformClick();
+    EXPECT_EQ(ps.scans.ScanDayCount, -1);
+    EXPECT_EQ(CsvLines("best_days_for_you_data.csv").size(), 1u);
+    // One day in a best-days mode: its line is listed.
+    dialogs->AnswerText("2026").AnswerText("0.004");
+    NamesRuns().Command3_Click();
+    int listed = 0;
+    for (const auto& line : BufferLines())
+        if (line.rfind("  14 Mar 2026: ", 0) == 0) ++listed;
+    EXPECT_EQ(listed, 1);
+}
+
+}  // namespace
