@@ -1,25 +1,21 @@
 #include "people/chart_run.h"
 
 #include "app/output_buffer.h"
-#include "chart/chart_driver.h"
 #include "cosmodynes/interchart_menu_reports.h"
 #include "people/input_checks.h"
 #include "people/input_readers.h"
 #include "program_state.h"
+#include "scoring/chart_run_scores.h"
 
-bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal) {
-    return ComputeChartsFromFields(ps, natal, diurnal, [](ProgramState& p, const DataSetFields& n, const DataSetFields& d) {
-        ReadNatalInput(p.chart, n, p.settings.DateOrder);
-        ReadDiurnalInput(p.chart, d, p.settings.DateOrder);
-        ComputeChartsCore(p);
-    });
+void ReadAndComputeCharts(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal) {
+    ReadNatalInput(ps.chart, natal, ps.settings.DateOrder);
+    ReadDiurnalInput(ps.chart, diurnal, ps.settings.DateOrder);
+    ComputeChartsWithScores(ps);
 }
 
-bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal,
-                             const ChartsStep& charts) {
+void RunCheckedCharts(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal,
+                      const ChartsStep& charts, const std::function<void()>& beforePage) {
     ChartState& cs = ps.chart;
-    const bool meridianOrMorinus = cs.HouseSystemCode == "M" || cs.HouseSystemCode == "I";
-    if (!RunInputChecks(ps, natal, diurnal, meridianOrMorinus)) return false;
     ps.wheels.WheelHeader1.assign(8, "");
     ps.wheels.WheelHeader2.assign(8, "");
     ps.wheels.WheelSwitched = 0;
@@ -27,7 +23,8 @@ bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const
     ps.people.NatalEmailText = natal.Email;
     ps.people.SecondEmailText = diurnal.Email;
     charts(ps, natal, diurnal);
-    if (cs.AroundClockMode == 1) return true;
+    if (cs.AroundClockMode == 1) return;
+    if (beforePage) beforePage();
     if (cs.QuietMode == 0) {
         if (ps.people.SecondPersonChecked != 1) StartReportWithHeader(ps);
         else StartReportWithBothHeaders(ps);
@@ -35,5 +32,16 @@ bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const
         ShowOutput(ps);
     }
     if (ps.settings.OptionValues[211] != 0) ClearOutputBuffer(ps.output);
+}
+
+bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal) {
+    return ComputeChartsFromFields(ps, natal, diurnal, ReadAndComputeCharts);
+}
+
+bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal,
+                             const ChartsStep& charts) {
+    const std::string& code = ps.chart.HouseSystemCode;
+    if (!RunInputChecks(ps, natal, diurnal, code == "M" || code == "I")) return false;
+    RunCheckedCharts(ps, natal, diurnal, charts);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "chart/chart_driver.h"
 #include "people/input_readers.h"
+#include "scoring/chart_run_scores.h"
 #include "program_state.h"
 
 // Chart A of a person: what computing chart A writes that chart B leaves;
@@ -137,5 +138,7 @@ void PairChartCache::ComputePair(ProgramState& ps, int i, int j, const DataSetFi
         cs.SecondDeclinations[13] = slot13;
         cs.WorkDeclinations[13] = slot13;
     }
-    if (cs.AroundClockMode != 1) ComputeRelationshipData(ps);
+    if (cs.AroundClockMode == 1) return;
+    ComputeRelationshipData(ps);
+    ComputeRelationshipScores(ps);
 }

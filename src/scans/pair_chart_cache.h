@@ -20,8 +20,9 @@ public:
     PairChartCache(const PairChartCache&) = delete;
     PairChartCache& operator=(const PairChartCache&) = delete;
 
-    // The chart run of pair (i, j) without its input checks: natal holds
-    // person i, diurnal person j.
+    // The charts step of pair (i, j): both data sets read, both charts taken
+    // from the store (computed when first needed), the relationship data and
+    // the scores. natal holds person i, diurnal person j.
     void ComputePair(ProgramState& ps, int i, int j, const DataSetFields& natal, const DataSetFields& diurnal);
 
 private:
