@@ -15,12 +15,14 @@
 #include "people/ui/input_window_hooks.h"
 #include "people/ui/input_window_link.h"
 #include "platform/ui/form_registry.h"
+#include "wheels/ui/aspect_list_window.h"
+#include "wheels/ui/astro_line_window.h"
 #include "wheels/ui/wheels_window.h"
 #include "program_state.h"
 #include "scans/ui/params_window.h"
 
-// Windows not yet part of the program (the wheels, aspect lines, aspect
-// grid and graph windows) join the calls below as they are built.
+// Windows not yet part of the program (the graph window) join the calls
+// below as they are built.
 
 bool LoadStartupNotice(ProgramState&) {
     FormOf<TITLE>();
@@ -90,7 +92,12 @@ void ShowInputWindows(ProgramState&) { ShowInputAndListWindows(); }
 
 void ShowInputWindowsForInput(ProgramState& ps) { InputMenuShowWindows(ps); }
 
-void UnloadResultWindows() { UnloadForm<OutputD1>(); }
+void UnloadResultWindows() {
+    UnloadForm<Wheels>();
+    UnloadForm<AstrLine>();
+    UnloadForm<CWAspect>();
+    UnloadForm<OutputD1>();
+}
 
 void RecomputeChartsFromInput(ProgramState& ps) { RecomputeCharts(ps); }
 
