@@ -19,6 +19,7 @@
 #include "wheels/ui/astro_line_window.h"
 #include "wheels/ui/wheels_window.h"
 #include "program_state.h"
+#include "scans/ui/params_window.h"
 
 // Windows not yet part of the program (the graph window) join the calls
 // below as they are built.
@@ -38,8 +39,10 @@ void WaitForStartupNotice(ProgramState& ps) {
 }
 
 void LinkInputWindowsTo(TANDRELL& w) {
-    // The names, cities and time-zone windows' part.
+    // The names, cities and time-zone windows' part; the criteria window and
+    // the runs over the names list.
     InstallPeopleWindowHooks();
+    InstallScanWindowHooks([&w] { w.mnuInputData.SetVisible(true); });
     InputWindowHooks& hooks = InputHooks();
     hooks.FocusMainWindow = [&w] { w.Show(); };
     hooks.SecondPersonMenuItems = [&w] {
@@ -75,6 +78,7 @@ void LinkInputWindowsTo(TANDRELL& w) {
 
 void ReleaseMainWindowLinks(const TANDRELL&) {
     RemovePeopleWindowHooks();
+    RemoveScanWindowHooks();
     InputWindowHooks& hooks = InputHooks();
     hooks.FocusMainWindow = nullptr;
     hooks.SecondPersonMenuItems = nullptr;
