@@ -62,6 +62,7 @@ void RunOverNames(NamesRun kind) {
     if (lastSecond.empty()) ps.people.RunPersonName = before;
     ShowRunEnd(ps, f, lastSecond);
     if (end == NamesRunEnd::NoSelection && ShowInputMenuHook()) ShowInputMenuHook()();
+    ShowWindowsWhenNoInputMenu();
 }
 
 void Bdfy() {
@@ -84,6 +85,7 @@ void Bdfy() {
     }
     SetMousePointer(kDefaultPointer);
     RefreshReportText();
+    ShowWindowsWhenNoInputMenu();
 }
 
 }  // namespace
