@@ -84,6 +84,7 @@ void Launch(Launcher which) {
         FormOf<Params>().Check21.SetValue(0);
     }
     if (which == Launcher::BestDaysForYou) FormOf<Names>().Text1.SetText("40");
+    ShowWindowsWhenNoInputMenu();
     // The charts of "G" and "T" join with the graph windows.
 }
 
@@ -106,6 +107,7 @@ void BestDaysOverYears() {
     second.Option2.SetValue(true);
     SetMousePointer(kDefaultPointer);
     RefreshReportText();
+    ShowWindowsWhenNoInputMenu();
 }
 
 }  // namespace
