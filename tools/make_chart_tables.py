@@ -7,19 +7,17 @@ HCDATA.DAT, cusp-label pen positions of the wheel (121 whole numbers):
   the left). The label radius is LR = 236 * 0.91984662; the label's corner is
   x = LR cos a + 4, y = LR sin a + 4. Every label is set close, its five
   pieces (degrees tens, degrees units, sign glyph, minutes tens, minutes
-  units) at x1, x1 + 5, x1 + 11, x1 + 18, x1 + 23, all at y: about 28 units
+  units) at x1, x1 + 5, x1 + 11, x1 + 18, x1 + 22, all at y: about 27 units
   in all, so that at the label font sizes the digits, the sign and the
   minutes read as one group on the window and on the printed page alike.
   Rounded to whole numbers; element 120 is 0.
-  The label's start x1 is x - 2 when a <= 80 or a >= 280 (right side), x - 16
+  The label's start x1 is x - 2 when a <= 80 or a >= 280 (right side), x - 15
   when 80 < a < 100 or 260 < a < 280 (centred on the spoke near the
-  vertical), and x - 32 otherwise (left side, ending near the circle).
+  vertical), and x - 31 otherwise (left side, ending near the circle).
   The Ascendant (180 degrees) and the Descendant (0 degrees) lie on the
-  horizontal beside the circle, where there is less room: their minutes
-  stand 4 units apart (x1 + 22 for the last piece) and their labels end
-  2 units left of the circle (x1 = -245) or begin 2 units right of it
-  (x1 = 219), so that they stay within the printed page (+-251 units) and
-  a window of the usual size.
+  horizontal beside the circle: their labels end 2 units left of the circle
+  (x1 = -245) or begin 2 units right of it (x1 = 219), so that they stay
+  within the printed page (+-251 units) and a window of the usual size.
 
 RADIUS.DAT, the radius of the wheel's body ring for each whole degree 0..360:
   the largest whole radius r at which a glyph cell 12 wide and 14 high, hung
@@ -71,19 +69,17 @@ def hcdata():
         a = (90 + 30 * (k - 1)) % 360
         x = lr * math.cos(math.radians(a)) + 4
         y = lr * math.sin(math.radians(a)) + 4
-        offsets = (0, 5, 11, 18, 23)
         if a in (0, 180):
             x1 = 219 if a == 0 else -245
-            offsets = (0, 5, 11, 18, 22)
         elif a <= 80 or a >= 280:
             x1 = x - 2
         elif 80 < a < 100 or 260 < a < 280:
-            x1 = x - 16
+            x1 = x - 15
         else:
-            x1 = x - 32
+            x1 = x - 31
         yi = round_half_away(y)
         pieces = []
-        for dx in offsets:
+        for dx in (0, 5, 11, 18, 22):
             pieces += [round_half_away(x1 + dx), yi]
         rows.append(",".join(str(v) for v in pieces))
     rows.append("0")
