@@ -5,17 +5,19 @@ HCDATA.DAT, cusp-label pen positions of the wheel (121 whole numbers):
   For cusp position k = 1..12 in tenth-house-first order the spoke angle is
   a = 90 + 30 (k - 1) mod 360 degrees (cusp 10 at the top, the Ascendant at
   the left). The label radius is LR = 236 * 0.91984662; the label's corner is
-  x = LR cos a + 4, y = LR sin a + 4. The label's base x0 is x when a <= 80 or
-  a >= 280, x - 23 when 80 < a < 100 or 260 < a < 280, and x - 49 otherwise.
-  Its five pieces (degrees tens, degrees units, sign glyph, minutes tens,
-  minutes units) stand at x0 - 2, x0 + 6, x0 + 16, x0 + 33, x0 + 40, all at
-  y. Rounded to whole numbers; element 120 is 0.
-  The Ascendant (180 degrees) and the Descendant (0 degrees) have no room
-  beside the circle for that spread: their labels are set close, the pieces
-  at x1, x1 + 5, x1 + 11, x1 + 18, x1 + 22 (about 26 units in all), ending
-  2 units left of the circle (x1 = -245) or beginning 2 units right of it
-  (x1 = 219), so that they stay within the printed page (+-251 units) and
-  a window of the usual size.
+  x = LR cos a + 4, y = LR sin a + 4. Every label is set close, its five
+  pieces (degrees tens, degrees units, sign glyph, minutes tens, minutes
+  units) at x1, x1 + 5, x1 + 11, x1 + 18, x1 + 22, all at y: about 27 units
+  in all, so that at the label font sizes the digits, the sign and the
+  minutes read as one group on the window and on the printed page alike.
+  Rounded to whole numbers; element 120 is 0.
+  The label's start x1 is x - 2 when a <= 80 or a >= 280 (right side), x - 15
+  when 80 < a < 100 or 260 < a < 280 (centred on the spoke near the
+  vertical), and x - 31 otherwise (left side, ending near the circle).
+  The Ascendant (180 degrees) and the Descendant (0 degrees) lie on the
+  horizontal beside the circle: their labels end 2 units left of the circle
+  (x1 = -245) or begin 2 units right of it (x1 = 219), so that they stay
+  within the printed page (+-251 units) and a window of the usual size.
 
 RADIUS.DAT, the radius of the wheel's body ring for each whole degree 0..360:
   the largest whole radius r at which a glyph cell 12 wide and 14 high, hung
@@ -67,21 +69,18 @@ def hcdata():
         a = (90 + 30 * (k - 1)) % 360
         x = lr * math.cos(math.radians(a)) + 4
         y = lr * math.sin(math.radians(a)) + 4
-        if a <= 80 or a >= 280:
-            x0 = x
-        elif 80 < a < 100 or 260 < a < 280:
-            x0 = x - 23
-        else:
-            x0 = x - 49
-        yi = round_half_away(y)
-        pieces = []
         if a in (0, 180):
             x1 = 219 if a == 0 else -245
-            for dx in (0, 5, 11, 18, 22):
-                pieces += [x1 + dx, yi]
+        elif a <= 80 or a >= 280:
+            x1 = x - 2
+        elif 80 < a < 100 or 260 < a < 280:
+            x1 = x - 15
         else:
-            for dx in (-2, 6, 16, 33, 40):
-                pieces += [round_half_away(x0 + dx), yi]
+            x1 = x - 31
+        yi = round_half_away(y)
+        pieces = []
+        for dx in (0, 5, 11, 18, 22):
+            pieces += [round_half_away(x1 + dx), yi]
         rows.append(",".join(str(v) for v in pieces))
     rows.append("0")
     return rows

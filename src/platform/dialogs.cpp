@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/screen_pointer.h"
+
 namespace {
 
 // Used when no window layer or test has installed a handler (a headless
@@ -30,6 +32,24 @@ public:
 StderrHandler g_stderrHandler;
 DialogHandler* g_handler = &g_stderrHandler;
 
+// A prompt waits for the user, so it shows the normal pointer even when a
+// long run has set the hourglass; the run's pointer comes back once the
+// prompt is answered.
+class NormalPointerWhileAsking {
+public:
+    NormalPointerWhileAsking() : saved_(MousePointer()) {
+        if (saved_ != kDefaultPointer) SetMousePointer(kDefaultPointer);
+    }
+    ~NormalPointerWhileAsking() {
+        if (saved_ != kDefaultPointer) SetMousePointer(saved_);
+    }
+    NormalPointerWhileAsking(const NormalPointerWhileAsking&) = delete;
+    NormalPointerWhileAsking& operator=(const NormalPointerWhileAsking&) = delete;
+
+private:
+    int saved_;
+};
+
 }  // namespace
 
 DialogHandler* SetDialogHandler(DialogHandler* handler) {
@@ -41,17 +61,23 @@ DialogHandler* SetDialogHandler(DialogHandler* handler) {
 DialogHandler* CurrentDialogHandler() { return g_handler; }
 
 MsgResult MsgBox(const std::string& prompt, MsgButtons buttons, const std::string& title, MsgIcon icon) {
+    const NormalPointerWhileAsking pointer;
     return g_handler->MessageBox(prompt, buttons, icon, title);
 }
 
 MsgResult MsgBoxWithDefault(const std::string& prompt, MsgButtons buttons, int defaultButton,
                             const std::string& title, MsgIcon icon) {
+    const NormalPointerWhileAsking pointer;
     return g_handler->MessageBoxWithDefault(prompt, buttons, icon, title, defaultButton);
 }
 
 std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                     const std::string& defaultText) {
+    const NormalPointerWhileAsking pointer;
     return g_handler->InputBox(prompt, title, defaultText);
 }
 
-std::optional<std::string> ChooseFile(const FileChooserRequest& request) { return g_handler->ChooseFile(request); }
+std::optional<std::string> ChooseFile(const FileChooserRequest& request) {
+    const NormalPointerWhileAsking pointer;
+    return g_handler->ChooseFile(request);
+}

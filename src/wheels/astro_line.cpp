@@ -1,5 +1,7 @@
 #include "wheels/astro_line.h"
 
+#include <algorithm>
+#include <cmath>
 #include <numeric>
 
 #include "platform/drawing_surface.h"
@@ -97,9 +99,11 @@ void DrawBodies(DrawingSurface& s, const AstroLineInput& in, const Strip& st, st
     }
 }
 
-void PrintName(DrawingSurface& s, const AstroLineInput& in, const std::string& name, double y) {
+void PrintName(DrawingSurface& s, const AstroLineInput& in, const std::string& name, double y,
+               double bottom = 0) {
     s.SetFontSize(Option(in, 151));
     s.SetForeColor(OptionColour(in, 155));
+    if (bottom > 0) y = std::min(y, s.ScaleTop() + bottom - std::abs(s.TextHeight(name)));
     s.SetCurrentX(s.ScaleLeft() + 10);
     s.SetCurrentY(y);
     s.PrintText(name);
@@ -142,7 +146,7 @@ AstroLineResult DrawAstroLine(DrawingSurface& s, const AstroLineInput& in) {
     const Strip bottom = MeasureStrip(s, in, kBottomStripY);
     DrawScale(s, in, bottom);
     DrawBodies(s, in, bottom, result.bottomCentres);
-    PrintName(s, in, in.nameB, in.outerHeight + s.ScaleTop() - 550);
+    PrintName(s, in, in.nameB, in.outerHeight + s.ScaleTop() - 550, in.insideHeight);
 
     for (int i = 1; i <= 14; ++i) {
         for (int j = 1; j <= 14; ++j) {

@@ -29,6 +29,11 @@ struct AstroLineInput {
     int page = 0;
     // The window's outer width and height in twips.
     double outerWidth = 0, outerHeight = 0;
+    // The height of the window's inside in twips, or 0 when not known. The
+    // second name stands 550 twips above the outer bottom edge, but never
+    // so low that the inside's bottom edge cuts its letters: a frame taller
+    // than the name leaves room for would otherwise clip its descenders.
+    double insideHeight = 0;
 };
 
 struct AstroLineResult {

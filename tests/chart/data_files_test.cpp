@@ -118,7 +118,7 @@ TEST(DataFiles, ShippedFilesLoadWithFullCounts) {
     LoadDataFiles(ps);
     EXPECT_TRUE(dialogs.Prompts().empty());
     const auto& cs = ps.chart;
-    EXPECT_EQ(cs.HcData[0], -21);
+    EXPECT_EQ(cs.HcData[0], -11);
     EXPECT_EQ(cs.HcData[119], 192);
     EXPECT_EQ(cs.RingRadius[0], 201);
     EXPECT_EQ(cs.RingRadius[360], 201);

@@ -198,3 +198,31 @@ TEST(AstroLine, StripsSignsAndNames) {
     EXPECT_EQ(names[1].numbers[1], kHeight - 550);
     EXPECT_EQ(s.BackColor(), QBColor(15));
 }
+
+TEST(AstroLine, SecondNameStaysWithinTheInside) {
+    // Outer height 4000: a frame of 375 twips (a title bar of 20 pixels and
+    // borders) leaves 175 twips under the name's top, less than its letters
+    // need; the name rises just enough to end at the inside's bottom edge.
+    // With a thin frame it keeps its place 550 twips above the outer edge.
+    struct Case {
+        double inside;
+        bool raised;
+    };
+    for (const Case& c : {Case{4000 - 375, true}, Case{4000 - 60, false}, Case{0, false}}) {
+        AstroLineInput in = QuietInput();
+        in.insideHeight = c.inside;
+        RecordingSurface s(kWidth / 15, kHeight / 15, 96);
+        DrawAstroLine(s, in);
+        const auto names = s.CallsOf("PrintText");
+        ASSERT_EQ(names.size(), 2u);
+        s.SetFontSize(10);
+        const double h = s.TextHeight("Bruno");
+        ASSERT_GT(h, 175);
+        if (c.raised) {
+            EXPECT_DOUBLE_EQ(names[1].numbers[1], c.inside - h) << c.inside;
+        } else {
+            EXPECT_EQ(names[1].numbers[1], kHeight - 550) << c.inside;
+        }
+        EXPECT_EQ(names[0].numbers[1], 0);
+    }
+}

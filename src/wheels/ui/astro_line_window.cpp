@@ -72,6 +72,7 @@ void AstrLine::Form_Paint() {
     in.page = PageNumber;
     in.outerWidth = Width();
     in.outerHeight = Height();
+    in.insideHeight = InsideHeight();
     const AstroLineResult result = DrawAstroLine(Surface(), in);
     if (result.caption) SetCaption(*result.caption);
 }
