@@ -106,6 +106,18 @@ TEST(UiDialogs, QtInputBoxAndFileChooserCancel) {
         dialog->accept();
     });
     EXPECT_EQ(InputBox("Start scale", "Scale", "287"), std::optional<std::string>("300"));
+    // A long caption widens the box, so the window frame need not cut it.
+    const std::string longTitle = "Number of Years to scan for the best days of the couple";
+    int width = 0, titleWidth = 0;
+    WhenModal([&](QWidget* w) {
+        w->adjustSize();
+        width = w->width();
+        titleWidth = w->fontMetrics().horizontalAdvance(w->windowTitle());
+        qobject_cast<QDialog*>(w)->reject();
+    });
+    InputBox("Years?", longTitle, "1");
+    EXPECT_GE(width, titleWidth + 150);
+    EXPECT_EQ(InputBoxMinimumWidth(10), 300);
     WhenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     EXPECT_EQ(InputBox("Start scale", "Scale", "287"), std::nullopt);
 

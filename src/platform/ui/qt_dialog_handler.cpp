@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 #include <cctype>
 #include <utility>
 #include <vector>
@@ -111,13 +113,22 @@ MsgResult QtDialogHandler::MessageBoxWithDefault(const std::string& prompt, MsgB
     return buttons == MsgButtons::OK ? MsgResult::OK : MsgResult::Cancel;
 }
 
+int InputBoxMinimumWidth(int titleWidth) { return std::max(300, titleWidth + 160); }
+
 std::optional<std::string> QtDialogHandler::InputBox(const std::string& prompt, const std::string& title,
                                                      const std::string& defaultText) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), FromCp1252(title), DialogText(prompt),
-                                               QLineEdit::Normal, FromCp1252(defaultText), &ok);
-    if (!ok) return std::nullopt;
-    return ToCp1252(text);
+    QInputDialog box(QApplication::activeWindow());
+    box.setWindowTitle(FromCp1252(title));
+    box.setLabelText(DialogText(prompt));
+    box.setInputMode(QInputDialog::TextInput);
+    box.setTextValue(FromCp1252(defaultText));
+    // Wide enough that the window manager need not cut the caption short
+    // (room left for the frame's icon and buttons).
+    // The dialog's layout sets its own least size, so the text line is widened.
+    if (auto* line = box.findChild<QLineEdit*>())
+        line->setMinimumWidth(InputBoxMinimumWidth(box.fontMetrics().horizontalAdvance(box.windowTitle())) - 24);
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return ToCp1252(box.textValue());
 }
 
 std::optional<std::string> QtDialogHandler::ChooseFile(const FileChooserRequest& request) {

@@ -23,3 +23,7 @@ QString ChooserStartPath(const FileChooserRequest& request);
 std::string ChooserFilter(const std::vector<std::string>& patterns);
 // The filter of a request: its named filter when it has one.
 QString ChooserFilter(const FileChooserRequest& request);
+
+// The least width of an input box whose caption is titleWidth pixels wide:
+// the caption plus room for the frame's icon and buttons, never below 300.
+int InputBoxMinimumWidth(int titleWidth);
