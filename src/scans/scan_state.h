@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "scans/graph_state.h"
+
 struct ScanState {
     // --- boxes of the names window the runs read (the window keeps them in step)
     std::string NamesText1 = "0";   // "Display results >= +/-"
@@ -32,4 +34,7 @@ struct ScanState {
         std::vector<std::array<std::array<float, 17>, 4>>(2);
     std::vector<std::array<std::string, 3>> DayLines = std::vector<std::array<std::string, 3>>(2);
     int DayIndex = 0;
+
+    // --- the graph table and its run (series, around the clock, graph window)
+    GraphState Graph;
 };
