@@ -39,19 +39,19 @@ void ClampedLine(const GraphWindowModel& g, DrawingSurface& s, float m, float b)
 
 }  // namespace
 
-void mnuLinesHL(GraphWindowModel& m, DrawingSurface& s) {
+void DrawHorizontalLine(GraphWindowModel& m, DrawingSurface& s) {
     s.Line(m.FrameLeft - m.LineShift, m.FirstPointY, m.FrameRight - m.LineShift, m.FirstPointY, QBColor(12));
 }
 
-void mnuLinesVL(GraphWindowModel& m, DrawingSurface& s) {
+void DrawVerticalLine(GraphWindowModel& m, DrawingSurface& s) {
     s.Line(m.FirstPointX, m.FrameTop, m.FirstPointX, m.FrameBottom, QBColor(12));
 }
 
-void mnuLinesCL(GraphWindowModel& m, DrawingSurface& s) {
+void DrawConnectingLine(GraphWindowModel& m, DrawingSurface& s) {
     s.Line(m.FirstPointX, m.FirstPointY, m.SecondPointX, m.SecondPointY, QBColor(12));
 }
 
-void mnuLinesPL(GraphWindowModel& m) { m.ParallelArmed = 1; }
+void ArmParallelLines(GraphWindowModel& m) { m.ParallelArmed = 1; }
 
 void DrawExtendedLine(GraphWindowModel& m, DrawingSurface& s) {
     const float x1 = m.FirstPointX, y1 = m.FirstPointY, x2 = m.SecondPointX, y2 = m.SecondPointY;

@@ -5,10 +5,10 @@
 #include "platform/drawing_surface.h"
 #include "scans/graph_window_model.h"
 
-void mnuLinesHL(GraphWindowModel& m, DrawingSurface& s);
-void mnuLinesVL(GraphWindowModel& m, DrawingSurface& s);
-void mnuLinesCL(GraphWindowModel& m, DrawingSurface& s);
+void DrawHorizontalLine(GraphWindowModel& m, DrawingSurface& s);
+void DrawVerticalLine(GraphWindowModel& m, DrawingSurface& s);
+void DrawConnectingLine(GraphWindowModel& m, DrawingSurface& s);
 // Arms the parallel tool; nothing is drawn yet.
-void mnuLinesPL(GraphWindowModel& m);
+void ArmParallelLines(GraphWindowModel& m);
 void DrawExtendedLine(GraphWindowModel& m, DrawingSurface& s);
 void DrawParallelChannelLine(GraphWindowModel& m, DrawingSurface& s);

@@ -43,10 +43,10 @@ TEST(GraphLineTools, SimpleToolsAndExtendedClamps) {
     DrawExtendedLine(m, s);
     EXPECT_TRUE(s.CallsOf("Line").empty());
     EXPECT_EQ(m.LineSlope, 0);
-    mnuLinesHL(m, s), ExpectLine(LastLine(s), 39, 0, 619, 0, red);
-    mnuLinesVL(m, s), ExpectLine(LastLine(s), 0, 3, 0, 403, red);
+    DrawHorizontalLine(m, s), ExpectLine(LastLine(s), 39, 0, 619, 0, red);
+    DrawVerticalLine(m, s), ExpectLine(LastLine(s), 0, 3, 0, 403, red);
     m.FirstPointX = 100, m.FirstPointY = 100, m.SecondPointX = 200, m.SecondPointY = 150;
-    mnuLinesCL(m, s), ExpectLine(LastLine(s), 100, 100, 200, 150, red);
+    DrawConnectingLine(m, s), ExpectLine(LastLine(s), 100, 100, 200, 150, red);
     // Falling to the right, reaching the bottom before 619: b = 50, bottom at x 706 > 619, so no.
     DrawExtendedLine(m, s), ExpectLine(LastLine(s), 39, 69.5, 619, 359.5, red);
     EXPECT_EQ(m.LineSlope, 0.5f);
@@ -62,7 +62,7 @@ TEST(GraphLineTools, SimpleToolsAndExtendedClamps) {
     m.SecondPointX = 20;
     DrawExtendedLine(m, s), ExpectLine(LastLine(s), 20, 3, 20, 403, grey);
     EXPECT_EQ(m.LineSlope, 1000000.0f);
-    mnuLinesPL(m);
+    ArmParallelLines(m);
     GraphMouseMove(m, s, 2, 300, 200), ExpectLine(LastLine(s), 300, 3, 300, 403, grey);
     EXPECT_EQ(m.SecondPointX, 20);  // the point stays
     // Same height: horizontal from 39 to 619; a later parallel is horizontal through the pointer.
