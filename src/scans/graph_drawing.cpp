@@ -189,11 +189,34 @@ void GraphIt(GraphWindowModel& m, DrawingSurface& s) {
         const int v = CInt(m.FrameBottom - m.ScaledValues[i] * static_cast<float>(m.PlotHeight));
         return std::clamp(v, m.FrameBottom - m.PlotHeight, m.FrameBottom);
     };
+    // Rows closer together than one unit share an x: their upright segments
+    // are drawn as one line over the span they cover, which puts the same
+    // points on the surface with far fewer calls on a long table.
+    int spanX = 0, spanLow = 0, spanHigh = 0;
+    bool spanOpen = false;
+    auto flush = [&] {
+        if (spanOpen) s.Line(spanX - m.LineShift, spanLow, spanX - m.LineShift, spanHigh, colour);
+        spanOpen = false;
+    };
     for (int i = std::max(m.FirstRow + 1, 2); i <= std::min(m.EndRow, m.PointCount); ++i) {
         const int xa = RowX(m, i - 1), xb = RowX(m, i);
         if (xa < m.FrameLeft || xa > m.FrameRight || xb < m.FrameLeft || xb > m.FrameRight) continue;
-        s.Line(xa - m.LineShift, y(i - 1), xb - m.LineShift, y(i), colour);
+        const int ya = y(i - 1), yb = y(i);
+        if (xa == xb) {
+            if (spanOpen && spanX == xa && (ya == spanLow || ya == spanHigh || (ya > spanLow && ya < spanHigh))) {
+                spanLow = std::min({spanLow, ya, yb});
+                spanHigh = std::max({spanHigh, ya, yb});
+                continue;
+            }
+            flush();
+            spanOpen = true;
+            spanX = xa, spanLow = std::min(ya, yb), spanHigh = std::max(ya, yb);
+            continue;
+        }
+        flush();
+        s.Line(xa - m.LineShift, ya, xb - m.LineShift, yb, colour);
     }
+    flush();
     s.SetDrawStyle(DrawStyle::Solid);
     s.SetDrawWidth(1);
 }
