@@ -6,6 +6,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "app/ui/report_printing.h"
 #include "app/ui/ui_state.h"
 #include "dialog_responder.h"
@@ -20,6 +22,14 @@
 #include "test_support.h"
 
 namespace {
+
+// With TANDRELL_SNAPSHOT_DIR set, the window's picture is saved there to be
+// looked at by hand.
+void Snapshot(Form& w, const char* name) {
+    const char* dir = std::getenv("TANDRELL_SNAPSHOT_DIR");
+    if (!dir) return;
+    w.grab().save(QString::fromStdString(JoinPath(dir, name)));
+}
 
 class GraphWindowTest : public ::testing::Test {
 protected:
@@ -73,6 +83,7 @@ TEST_F(GraphWindowTest, OpensOnTheFileWithEveryMenuAndSeries) {
     EXPECT_TRUE(actions[15]->isSeparator());
     EXPECT_EQ(actions[4], w.mnuHouse[4]->Action());
 
+    Snapshot(w, "graph_series.png");
     w.mnuDatesContract.PerformClick();
     EXPECT_EQ(m.FirstRow, 184);
     w.mnuDatesRight.PerformClick();  // s = 181: past the end, to the limit 350-380
@@ -126,6 +137,7 @@ TEST_F(GraphWindowTest, MissingFileOpensNothingAndAroundTheClockRenamesItems) {
     EXPECT_EQ(w.mnuHouseFirst6.Caption(), "first 6 intervals");
     EXPECT_EQ(w.mnuHouseLast6.Caption(), "last 6 intervals");
     EXPECT_EQ(w.Label5.Caption(), "H O U R  (24-hour time)");
+    Snapshot(w, "graph_around_clock.png");
 }
 
 TEST_F(GraphWindowTest, SettingsWindowClampsKeysAndHelp) {
@@ -178,6 +190,7 @@ TEST_F(GraphWindowTest, RunningTotalChartsShowAndSave) {
     ASSERT_TRUE(FormLoaded<Graph>());
     const std::string file = JoinPath(ps.settings.AppPath, "Alex_Sample2.bmp");
     QImage picture(QString::fromStdString(file));
+    if (const char* dir = std::getenv("TANDRELL_SNAPSHOT_DIR")) picture.save(QString::fromStdString(JoinPath(dir, "t_chart.png")));
     EXPECT_FALSE(picture.isNull());
     EXPECT_GT(picture.width(), 100);
     // None to chart: nothing saved.

@@ -1,8 +1,9 @@
 #include "scans/ui/graph_chart_window.h"
 
-#include <QBarCategoryAxis>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QFont>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -54,8 +55,13 @@ void Graph::ShowChart(const RunningTotalChart& data) {
         hi = r == 0 ? data.Values[r] : std::max(hi, data.Values[r]);
     }
     chart->addSeries(series);
-    auto* x = new QBarCategoryAxis();
-    x->append(labels);
+    // The dates stand at their rows; on a long chart every k-th row is
+    // labelled, so the labels stay readable.
+    auto* x = new QCategoryAxis();
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const int every = std::max<qsizetype>(1, (labels.size() + 14) / 15);
+    for (qsizetype r = 0; r < labels.size(); r += every) x->append(labels[r], static_cast<double>(r));
+    x->setRange(0, std::max<double>(1, static_cast<double>(labels.size() - 1)));
     x->setTitleText("Dates");
     x->setTitleFont(ChartFont(8.25, true));
     x->setLabelsFont(ChartFont(7));
@@ -71,13 +77,14 @@ void Graph::ShowChart(const RunningTotalChart& data) {
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
     series->attachAxis(y);
-    // A category axis of many rows shows no more labels than fit.
-    if (labels.size() > 40) x->setLabelsVisible(false);
     chart->setTitle(FromCp1252(data.Title));
     MSChart1->setGeometry(0, 0, Container()->width(), Container()->height());
 }
 
 bool Graph::SavePicture(const std::string& path) {
+    // The chart lays itself out through posted events: let them run (no
+    // user input is delivered) so the picture shows the chart just filled.
+    QCoreApplication::sendPostedEvents();
     const QPixmap picture = MSChart1->grab();
     if (picture.save(QString::fromStdString(path), "BMP")) return true;
     MsgBox("The chart picture " + PathToText(path) + " could not be written.", MsgButtons::OK, "Graph",
