@@ -3,6 +3,8 @@
 #include <string>
 
 #include "app/output_buffer.h"
+#include "cosmodynes/composite_cosmodynes.h"
+#include "cosmodynes/natal_cosmodynes.h"
 #include "program_state.h"
 #include "reports/aspect_grids.h"
 #include "reports/aspect_listings.h"
@@ -49,6 +51,18 @@ void CoLAspects(ProgramState& ps) {
     ShowOutput(ps);
 }
 
+void DataCosmodynes(ProgramState& ps) {
+    StartReportWithHeader(ps);
+    const std::string& name = ps.chart.ChartName;
+    if (name.size() >= 12 && name.compare(name.size() - 12, 12, "relationship") == 0) {
+        RelationshipModeScope relationship(ps);
+        CompositeCosmodyneTotals(ps);
+    } else {
+        NatalCosmodynes(ps);
+    }
+    ShowOutput(ps);
+}
+
 void DataTransitData(ProgramState& ps) {
     StartReport(ps);
     PrintTransitData(ps);
@@ -86,7 +100,6 @@ void DataTransitAspectsToTransits(ProgramState& ps) {
 }
 
 void DataComposite(ProgramState& ps) {
-    ChartState& cs = ps.chart;
     StartReport(ps);
     CompositePlanetListing(ps);
     PrintCompositeAspects(ps);
@@ -94,29 +107,11 @@ void DataComposite(ProgramState& ps) {
     AppendBlankLine(ps);
     Line(ps, std::string(21, ' ') + "COMPOSITE COSMODYNES");
 
-    // The composite chart stands in chart A's place while its cosmodyne
-    // totals are computed; chart A is kept in the composite arrays.
-    for (int h = 1; h <= 12; ++h) {
-        cs.CompositeCusps[h] = cs.NatalCusps[h];
-        cs.NatalCusps[h] = cs.WorkCusps[h];
-    }
-    cs.SavedHouseString = cs.HouseStringA;
-    for (int b = 1; b <= 15; ++b) {
-        cs.CompositeLongitudes[b] = cs.NatalLongitudes[b];
-        cs.CompositeDeclinations[b] = cs.NatalDeclinations[b];
-        cs.NatalLongitudes[b] = cs.WorkLongitudes[b];
-        cs.NatalDeclinations[b] = cs.WorkDeclinations[b];
-    }
-    cs.HouseStringA = cs.CompositeHouseString;
-
-    // The composite cosmodyne totals are appended here once the cosmodyne
-    // engine is part of the program.
-
-    for (int h = 1; h <= 12; ++h) cs.NatalCusps[h] = cs.CompositeCusps[h];
-    cs.HouseStringA = cs.SavedHouseString;
-    for (int b = 1; b <= 15; ++b) {
-        cs.NatalLongitudes[b] = cs.CompositeLongitudes[b];
-        cs.NatalDeclinations[b] = cs.CompositeDeclinations[b];
+    {
+        // The composite chart stands in chart A's place for its cosmodyne
+        // totals; chart A comes back however the run ends.
+        CompositeInChartA composite(ps);
+        CompositeCosmodyneTotals(ps);
     }
     ShowOutput(ps);
 }

@@ -7,6 +7,7 @@
 //   mnuDataNatalData                   DataNatalData
 //   mnuDataNatalAspects                DataNatalAspects
 //   mnuCoLAspects                      CoLAspects
+//   mnuDataCosmodynes                  DataCosmodynes
 //   mnuDataTransitData                 DataTransitData
 //   mnuDataTransitsAspectstoNatal      DataTransitsAspectstoNatal
 //   mnuDataTransitAspectsToTransits    DataTransitAspectsToTransits
@@ -19,8 +20,7 @@
 // must be installed once at start with InstallChartHeaders.
 //
 // Parts of some pages come from other subsystems and are not listed here
-// yet: the composite page's cosmodyne totals, the dual cosmodynes of the
-// composite and Venus-zodiac items, and the interchart aspect score and pair
+// yet: the dual cosmodynes of the composite and Venus-zodiac items, and the interchart aspect score and pair
 // compatibility lines. Those pages carry everything else.
 struct ProgramState;
 
@@ -34,6 +34,9 @@ void DataNatalData(ProgramState& ps);
 void DataNatalAspects(ProgramState& ps);
 // Data, Natal, Church of Light Aspects.
 void CoLAspects(ProgramState& ps);
+// Data, Natal, Cosmodynes: chart A's cosmodyne report under the natal
+// header, or, for a chart named "... relationship", its composite form.
+void DataCosmodynes(ProgramState& ps);
 // Data, Transits, Data: chart B's positions; ChartKind is 0 afterwards.
 void DataTransitData(ProgramState& ps);
 // Data, Transits, Aspects to Natal: with a second person the A x B aspect
@@ -43,8 +46,8 @@ void DataTransitsAspectstoNatal(ProgramState& ps);
 // Data, Transits, Aspects to Transits: with a second person that person's own
 // aspect grid; otherwise the transit aspects among themselves.
 void DataTransitAspectsToTransits(ProgramState& ps);
-// Data, Composite: the composite listing and its aspect grid. Leaves the
-// natal chart arrays as they were.
+// Data, Composite: the composite listing, its aspect grid and the composite
+// chart's cosmodynes. Leaves the natal chart arrays as they were.
 void DataComposite(ProgramState& ps);
 // Data, Composite - Dual Cosmodynes: the composite listing page.
 void DataCompositeDC(ProgramState& ps);

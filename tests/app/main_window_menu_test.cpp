@@ -10,6 +10,8 @@
 #include "main_window_fixture.h"
 #include "people/ui/input_diurnal_window.h"
 #include "people/ui/input_natal_window.h"
+#include "platform/clipboard.h"
+#include "platform/screen_pointer.h"
 #include "platform/text_file.h"
 #include "platform/ui/form_registry.h"
 
@@ -132,6 +134,36 @@ TEST_F(MainWindowTest, DataItemRunsItsListing) {
     EXPECT_NE(std::find(page.begin(), page.end(), "  Points of Astrological Interest"), page.end());
 }
 
+TEST_F(MainWindowTest, CosmodyneItemsShowTheirPagesAndFillTheClipboard) {
+    SetOption(40, "0");
+    TANDRELL& w = Start();
+    w.mnuHousePlacidus.PerformClick();  // a chart run from the input windows
+    ASSERT_TRUE(w.mnuData.Visible());
+    EXPECT_TRUE(w.mnuDataCosmodynes.Enabled());
+    SetClipboardText("");
+    w.mnuDataCosmodynes.PerformClick();
+    std::vector<std::string> page = PageLines(ps->output);
+    auto has = [&page](const std::string& start) {
+        return std::any_of(page.begin(), page.end(), [&](const std::string& l) { return l.rfind(start, 0) == 0; });
+    };
+    EXPECT_TRUE(has("  Planet             Power    %"));
+    EXPECT_TRUE(has("  Electric (M)"));
+    EXPECT_TRUE(has("                         Power is listed in upper right section."));
+    EXPECT_EQ(ClipboardText().substr(0, 2 + ps->chart.ChartName.size()), "  " + ps->chart.ChartName);
+    EXPECT_EQ(MousePointer(), kDefaultPointer);
+
+    // With a second person the composite page ends with its cosmodynes.
+    FormOf<InputD1>().chk2ndPerson.SetValue(1);
+    w.mnuHousePlacidus.PerformClick();
+    ASSERT_TRUE(w.mnuDataComposite.Enabled());
+    w.mnuDataComposite.PerformClick();
+    page = PageLines(ps->output);
+    EXPECT_TRUE(has("                     COMPOSITE COSMODYNES"));
+    EXPECT_TRUE(has("  Planet             Power    %"));
+    EXPECT_FALSE(has("  Electric (M)"));
+    EXPECT_EQ(ps->cosmodynes.RelationshipMode, 0);
+}
+
 TEST_F(MainWindowTest, ItemsWhoseReportsAreNotBuiltStayDisabledWithASecondPerson) {
     SetOption(40, "0");
     TANDRELL& w = Start();
@@ -139,11 +171,12 @@ TEST_F(MainWindowTest, ItemsWhoseReportsAreNotBuiltStayDisabledWithASecondPerson
     EXPECT_FALSE(w.mnuDataInterchartAspects.Enabled());
     EXPECT_TRUE(w.mnuDataNatalData.Enabled());
 
-    // Ticking "2nd Person" renames the transit items; the composite items,
-    // whose pages end with cosmodynes not built yet, stay disabled.
+    // Ticking "2nd Person" renames the transit items and offers the
+    // composite page; the composite dual cosmodynes and the composite wheel,
+    // not built yet, stay disabled.
     InputD1& second = FormOf<InputD1>();
     second.chk2ndPerson.SetValue(1);
-    EXPECT_FALSE(w.mnuDataComposite.Enabled());
+    EXPECT_TRUE(w.mnuDataComposite.Enabled());
     EXPECT_FALSE(w.mnuDataCompositeDC.Enabled());
     EXPECT_FALSE(w.mnuWheelsSingleComposite.Enabled());
     EXPECT_EQ(w.mnuDataTransitsAspectstoNatal.Caption(), "&Interchart Aspects");

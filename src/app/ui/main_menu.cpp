@@ -101,10 +101,9 @@ MainMenu::MainMenu(QMenuBar* bar)
         item->SetEnabled(false);
     }
 
-    // Their work is not built yet: the wheels, the cosmodyne reports (one
-    // chart and between charts) and the couple's scores. The windows enable
-    // what they offer.
-    for (MenuItem* item : {&mnuDataCosmodynes, &mnuDataTransitCosmodynes, &mnuDataTransitCosmodynesAspects,
+    // Their work is not built yet: the wheels, the cosmodyne reports between
+    // charts and the couple's scores. The windows enable what they offer.
+    for (MenuItem* item : {&mnuDataTransitCosmodynes, &mnuDataTransitCosmodynesAspects,
                            &mnuDataVZ_DC, &mnuDataInterchartAspects, &mnuDataAnalysis, &mnuWheelsSingleNatal, &mnuWheelsSingleNatalMagi,
                            &mnuWheelsSingleTransits, &mnuWheelsSingleComposite, &mnuWheelsSingleVenusZodiac,
                            &mnuWheelsDualNatTran, &mnuWheelsDualNatTranMagi, &mnuWheelsDualNatTran_Venus,

@@ -9,6 +9,7 @@ void TANDRELL::WireDataMenu() {
     mnuDataNatalData.Click = [this] { mnuDataNatalData_Click(); };
     mnuDataNatalAspects.Click = [this] { mnuDataNatalAspects_Click(); };
     mnuCoLAspects.Click = [this] { mnuCoLAspects_Click(); };
+    mnuDataCosmodynes.Click = [this] { mnuDataCosmodynes_Click(); };
     mnuDataTransitData.Click = [this] { mnuDataTransitData_Click(); };
     mnuDataTransitsAspectstoNatal.Click = [this] { mnuDataTransitsAspectstoNatal_Click(); };
     mnuDataTransitAspectsToTransits.Click = [this] { mnuDataTransitAspectsToTransits_Click(); };
@@ -21,6 +22,7 @@ void TANDRELL::WireDataMenu() {
 void TANDRELL::mnuDataNatalData_Click() { DataNatalData(UiState()); }
 void TANDRELL::mnuDataNatalAspects_Click() { DataNatalAspects(UiState()); }
 void TANDRELL::mnuCoLAspects_Click() { CoLAspects(UiState()); }
+void TANDRELL::mnuDataCosmodynes_Click() { DataCosmodynes(UiState()); }
 void TANDRELL::mnuDataTransitData_Click() { DataTransitData(UiState()); }
 void TANDRELL::mnuDataTransitsAspectstoNatal_Click() { DataTransitsAspectstoNatal(UiState()); }
 void TANDRELL::mnuDataTransitAspectsToTransits_Click() { DataTransitAspectsToTransits(UiState()); }

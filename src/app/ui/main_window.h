@@ -79,6 +79,7 @@ public:
     void mnuDataNatalData_Click();
     void mnuDataNatalAspects_Click();
     void mnuCoLAspects_Click();
+    void mnuDataCosmodynes_Click();
     void mnuDataTransitData_Click();
     void mnuDataTransitsAspectstoNatal_Click();
     void mnuDataTransitAspectsToTransits_Click();

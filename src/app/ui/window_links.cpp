@@ -49,10 +49,10 @@ void LinkInputWindowsTo(TANDRELL& w) {
         m.mnuWheelsDualNatTran = &w.mnuWheelsDualNatTran;
         m.mnuWheelsDualNatTranMagi = &w.mnuWheelsDualNatTranMagi;
         m.mnuWheelsDualNatTran_Venus = &w.mnuWheelsDualNatTran_Venus;
-        // The composite page, the composite wheel and the composite dual
-        // cosmodynes stay disabled whoever the second data set is, until the
-        // cosmodynes and the wheels are part of the program: the composite
-        // page ends with the composite cosmodynes. Their items join here then.
+        m.mnuDataComposite = &w.mnuDataComposite;
+        // The composite wheel and the composite dual cosmodynes stay
+        // disabled whoever the second data set is, until the wheels and the
+        // interchart cosmodynes are part of the program; they join here then.
         return m;
     };
     hooks.HouseChecks = [&w] {
