@@ -16,6 +16,8 @@
 #include "people/ui/input_window_link.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
+#include "scans/ui/cosmodyne_graphs_window.h"
+#include "scans/ui/graph_chart_window.h"
 
 // Windows not yet part of the program (the wheels, aspect lines, aspect
 // grid and graph windows) join the calls below as they are built.
@@ -85,7 +87,11 @@ void ShowInputWindows(ProgramState&) { ShowInputAndListWindows(); }
 
 void ShowInputWindowsForInput(ProgramState& ps) { InputMenuShowWindows(ps); }
 
-void UnloadResultWindows() { UnloadForm<OutputD1>(); }
+void UnloadResultWindows() {
+    UnloadForm<OutputD1>();
+    UnloadForm<Cosmodyne_graphs>();
+    UnloadForm<Graph>();
+}
 
 void RecomputeChartsFromInput(ProgramState& ps) { RecomputeCharts(ps); }
 
