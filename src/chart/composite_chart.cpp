@@ -1,9 +1,11 @@
 #include "chart/composite_chart.h"
 
 #include <cmath>
+#include <memory>
 
 #include "chart/angle_helpers.h"
 #include "chart/chart_state.h"
+#include "chart/house_cusps.h"
 #include "chart/house_placement.h"
 
 void ComputeCompositeChart(ChartState& cs) {
@@ -39,5 +41,38 @@ void ComputeCompositeHouses(ChartState& cs) {
     }
     AssignHouses(cs);
     cs.CompositeHouseString = cs.HouseString;
+    cs.WheelHouseString = cs.HouseString;
+}
+
+void ComputeCompositeCuspsAtLatitude(ChartState& cs, double latitude) {
+    constexpr double kObliquity = 23.4522944;
+    const double mc = cs.WorkLongitudes[15];
+    const double eps = DegToRad(kObliquity);
+    // Right ascension of the MC, a point of the ecliptic.
+    double ramc = std::atan2(std::sin(DegToRad(mc)) * std::cos(eps), std::cos(DegToRad(mc)));
+    if (ramc < 0) ramc += 2.0 * cs.Pi;
+    const double absLat = std::fabs(latitude);
+    double phiDeg = std::floor(absLat) + (absLat - std::floor(absLat)) * 100.0 / 60.0;
+    if (latitude < 0) phiDeg = -phiDeg;
+    const double phi = DegToRad(phiDeg);
+    const double asc =
+        Normalize360(RadToDeg(std::atan2(std::cos(ramc), -(std::sin(ramc) * std::cos(eps) + std::tan(phi) * std::sin(eps)))));
+
+    // The house formulas read the chart's time-step values; they get the
+    // composite's own in a scratch chart, so the charts stay as they are.
+    auto scratch = std::make_unique<ChartState>();
+    ChartState& h = *scratch;
+    h.HouseSystemCode = cs.HouseSystemCode;
+    h.Ramc = ramc;
+    h.ObliquityRad = -eps;
+    h.Midheaven = mc;
+    h.Ascendant = asc;
+    h.CalcLatAbs = absLat;
+    h.LatitudeWhole = std::floor(absLat);
+    h.WorkNorthSouth = latitude < 0 ? "SOUTH" : "NORTH";
+    h.NegLatitudeRad = phi == 0.0 ? 0.00001 : -phi;
+    ComputeHouseCusps(h);
+    for (int k = 1; k <= 12; ++k) cs.WorkCusps[k] = Normalize360(h.WorkCusps[k]);
+    AssignHouses(cs);
     cs.WheelHouseString = cs.HouseString;
 }

@@ -13,3 +13,11 @@ void ComputeCompositeChart(ChartState& cs);
 // Midpoint house cusps into WorkCusps (tenth house first), then the houses
 // of the composite bodies.
 void ComputeCompositeHouses(ChartState& cs);
+
+// Cusps of HouseSystemCode for the composite chart in the working chart at
+// a latitude (degrees.minutes, South negative): from the composite MC (body
+// 15) and its right ascension, with the obliquity 23.4522944 degrees.
+// Writes WorkCusps (tenth house first, 0..360) and the houses of the bodies
+// into HouseString and WheelHouseString; CompositeHouseString keeps the
+// midpoint houses the reports use.
+void ComputeCompositeCuspsAtLatitude(ChartState& cs, double latitude);

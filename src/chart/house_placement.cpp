@@ -12,20 +12,24 @@ constexpr int kFieldWidth = 10;
 constexpr int kBodies = 15;
 }  // namespace
 
-void AssignHouses(ChartState& cs) {
-    std::string& hs = cs.HouseString;
+void AssignHouses(ChartState& cs) { AssignHouses(cs.WorkLongitudes, cs.WorkCusps, cs.HouseString); }
+
+void AssignHouses(const std::array<double, 16>& longitudes, const std::array<double, 14>& cusps,
+                  std::string& hs) {
+    // House numbers as two characters, in the order of the cusps.
+    static const char* const kOrdinals = "101112 1 2 3 4 5 6 7 8 9";
     if (hs.size() < kBodies * kFieldWidth) hs.resize(kBodies * kFieldWidth, ' ');
     for (int j = 1; j <= 12; ++j) {
-        const double a = cs.WorkCusps[j];
-        const double b = cs.WorkCusps[j == 12 ? 1 : j + 1];
+        const double a = cusps[j];
+        const double b = cusps[j == 12 ? 1 : j + 1];
         for (int i = 1; i <= kBodies; ++i) {
             const std::size_t field = static_cast<std::size_t>(i - 1) * kFieldWidth;
             hs.replace(field + 4, 6, " HOUSE");
             // Reduced to the circle, so that a body just below 360 whose
             // allowance carries it past 0 Aries still finds its house.
-            const double x = Mod360(cs.WorkLongitudes[i] + kCuspAllowance);
+            const double x = Mod360(longitudes[i] + kCuspAllowance);
             const bool inSpan = a <= b ? (a <= x && x < b) : ((a <= x && x < 360.0) || (0.0 <= x && x < b));
-            if (inSpan) hs.replace(field, 2, cs.HouseOrdinals, static_cast<std::size_t>(j - 1) * 4, 2);
+            if (inSpan) hs.replace(field, 2, kOrdinals + static_cast<std::size_t>(j - 1) * 2, 2);
         }
     }
 }

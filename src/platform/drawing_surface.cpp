@@ -43,6 +43,8 @@ void DrawingSurface::InitScale(ScaleUnit unit) {
 }
 
 void DrawingSurface::SetScaleMode(ScaleUnit unit) {
+    // Plain units count from the device's top left, whatever frame was set.
+    frame_.reset();
     InitScale(unit);
     StateChanged("ScaleMode", {static_cast<double>(unit)}, "");
 }
@@ -66,10 +68,38 @@ void DrawingSurface::SetScaleTop(double v) { Scale(scaleLeft_, v, scaleLeft_ + s
 void DrawingSurface::SetScaleWidth(double v) { Scale(scaleLeft_, scaleTop_, scaleLeft_ + v, scaleTop_ + scaleHeight_); }
 void DrawingSurface::SetScaleHeight(double v) { Scale(scaleLeft_, scaleTop_, scaleLeft_ + scaleWidth_, scaleTop_ + v); }
 
-double DrawingSurface::PixelsPerUnitX() const { return DeviceWidth() / scaleWidth_; }
-double DrawingSurface::PixelsPerUnitY() const { return DeviceHeight() / scaleHeight_; }
-double DrawingSurface::ToDeviceX(double x) const { return (x - scaleLeft_) * PixelsPerUnitX(); }
-double DrawingSurface::ToDeviceY(double y) const { return (y - scaleTop_) * PixelsPerUnitY(); }
+double DrawingSurface::PixelsPerUnitX() const { return (frame_ ? frame_->width : DeviceWidth()) / scaleWidth_; }
+double DrawingSurface::PixelsPerUnitY() const { return (frame_ ? frame_->height : DeviceHeight()) / scaleHeight_; }
+double DrawingSurface::ToDeviceX(double x) const {
+    return (frame_ ? frame_->left : 0.0) + (x - scaleLeft_) * PixelsPerUnitX();
+}
+double DrawingSurface::ToDeviceY(double y) const {
+    return (frame_ ? frame_->top : 0.0) + (y - scaleTop_) * PixelsPerUnitY();
+}
+
+void DrawingSurface::SetFrame(double leftPx, double topPx, double widthPx, double heightPx) {
+    frame_ = Frame{leftPx, topPx, widthPx > 0 ? widthPx : 1, heightPx > 0 ? heightPx : 1};
+    StateChanged("Frame", {leftPx, topPx, frame_->width, frame_->height}, "");
+}
+
+void DrawingSurface::ClearFrame() {
+    frame_.reset();
+    StateChanged("Frame", {}, "");
+}
+
+void DrawingSurface::FitFrame(double heightOverWidth) {
+    const double w = DeviceWidth(), h = DeviceHeight();
+    // Device pixels need not be square: the frame's shape counts in inches.
+    const double wInches = w / DpiX(), hInches = h / DpiY();
+    const double ratio = heightOverWidth > 0 ? heightOverWidth : 1;
+    double frameW = wInches, frameH = wInches * ratio;
+    if (frameH > hInches) {
+        frameH = hInches;
+        frameW = hInches / ratio;
+    }
+    const double widthPx = frameW * DpiX();
+    SetFrame((w - widthPx) / 2, 0, widthPx, frameH * DpiY());
+}
 
 // ---------------------------------------------------------------- state
 
@@ -175,7 +205,17 @@ std::vector<std::string> DrawingSurface::SplitLines(const std::string& text) {
     return lines;
 }
 
-void DrawingSurface::Print(const std::string& text, bool newLine) {
+void DrawingSurface::Print(const std::string& text, bool newLine) { PrintLines(text, newLine, false); }
+
+void DrawingSurface::PrintText(const std::string& text, bool newLine) { PrintLines(text, newLine, true); }
+
+double DrawingSurface::PlainTextWidth(const std::string& text) {
+    double widest = 0;
+    for (const std::string& line : SplitLines(text)) widest = std::max(widest, MeasurePlainWidthPx(line));
+    return widest / PixelsPerUnitX();
+}
+
+void DrawingSurface::PrintLines(const std::string& text, bool newLine, bool plain) {
     const std::vector<std::string> lines = SplitLines(text);
     const double lineStep = LineHeightPx() / PixelsPerUnitY();
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -183,13 +223,19 @@ void DrawingSurface::Print(const std::string& text, bool newLine) {
             currentX_ = scaleLeft_;
             currentY_ += lineStep;
         }
-        if (!lines[i].empty()) DoText(currentX_, currentY_, lines[i]);
+        if (lines[i].empty()) continue;
+        if (plain) {
+            DoPlainText(currentX_, currentY_, lines[i]);
+        } else {
+            DoText(currentX_, currentY_, lines[i]);
+        }
     }
     if (newLine) {
         currentX_ = scaleLeft_;
         currentY_ += lineStep;
     } else {
-        currentX_ += MeasureWidthPx(lines.back()) / PixelsPerUnitX();
+        const double px = plain ? MeasurePlainWidthPx(lines.back()) : MeasureWidthPx(lines.back());
+        currentX_ += px / PixelsPerUnitX();
     }
 }
 

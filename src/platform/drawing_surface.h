@@ -117,6 +117,22 @@ public:
     // like ScaleWidth and ScaleHeight. The height counts the lines of text.
     double TextWidth(const std::string& text);
     double TextHeight(const std::string& text);
+    // Prints text as Windows-1252 letters in the current font, never as
+    // glyph codes (a name with "\xE9" stays a name in the glyph font too);
+    // otherwise as Print. Its width is measured by PlainTextWidth.
+    void PrintText(const std::string& text, bool newLine = true);
+    double PlainTextWidth(const std::string& text);
+
+    // --- Frame ----------------------------------------------------------------
+    // Maps the user scale onto a rectangle of the device (pixels) instead of
+    // the whole device; the rest of the device is left alone. A scale mode
+    // of plain units (SetScaleMode) ends the frame.
+    void SetFrame(double leftPx, double topPx, double widthPx, double heightPx);
+    void ClearFrame();
+    // The largest frame heightOverWidth times as high as wide that fits the
+    // device, centred across and standing at the top.
+    void FitFrame(double heightOverWidth);
+    bool HasFrame() const { return frame_.has_value(); }
 
     // --- Device -------------------------------------------------------------
     virtual double DeviceWidth() const = 0;   // pixels
@@ -144,6 +160,9 @@ protected:
                           std::optional<double> end, double aspect, bool pieStart, bool pieEnd) = 0;
     virtual void DoPSet(double x, double y, Colour colour) = 0;
     virtual void DoText(double x, double y, const std::string& line) = 0;
+    // Text as letters (see PrintText); by default as DoText.
+    virtual void DoPlainText(double x, double y, const std::string& line) { DoText(x, y, line); }
+    virtual double MeasurePlainWidthPx(const std::string& line) { return MeasureWidthPx(line); }
     // Width and height of one line in device pixels.
     virtual double MeasureWidthPx(const std::string& line) = 0;
     virtual double LineHeightPx() = 0;
@@ -153,6 +172,9 @@ protected:
 
 private:
     static std::vector<std::string> SplitLines(const std::string& text);
+    void PrintLines(const std::string& text, bool newLine, bool plain);
+    struct Frame { double left, top, width, height; };
+    std::optional<Frame> frame_;
     double UnitsPerPixel(ScaleUnit unit, bool horizontal) const;
 
     double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;

@@ -187,8 +187,21 @@ void PainterSurface::DoPSet(double x, double y, Colour colour) {
 void PainterSurface::DoText(double x, double y, const std::string& line) {
     if (!painter_) return;
     const QFont font = CurrentQFont();
+    DrawQText(x, y, SurfaceText(line, FontName(), font), font);
+}
+
+void PainterSurface::DoPlainText(double x, double y, const std::string& line) {
+    if (!painter_) return;
+    DrawQText(x, y, FromCp1252(line), CurrentQFont());
+}
+
+double PainterSurface::MeasurePlainWidthPx(const std::string& line) {
+    QFontMetricsF metrics(CurrentQFont(), painter_ ? painter_->device() : nullptr);
+    return metrics.horizontalAdvance(FromCp1252(line));
+}
+
+void PainterSurface::DrawQText(double x, double y, const QString& text, const QFont& font) {
     QFontMetricsF metrics(font, painter_->device());
-    const QString text = SurfaceText(line, FontName(), font);
     const QPointF topLeft(ToDeviceX(x), ToDeviceY(y));
     painter_->save();
     painter_->setFont(font);

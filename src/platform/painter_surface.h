@@ -51,12 +51,15 @@ protected:
                   std::optional<double> end, double aspect, bool pieStart, bool pieEnd) override;
     void DoPSet(double x, double y, Colour colour) override;
     void DoText(double x, double y, const std::string& line) override;
+    void DoPlainText(double x, double y, const std::string& line) override;
     double MeasureWidthPx(const std::string& line) override;
+    double MeasurePlainWidthPx(const std::string& line) override;
     double LineHeightPx() override;
     void BackColorChanged() override;
 
 private:
     void ReadDevice();
+    void DrawQText(double x, double y, const QString& text, const QFont& font);
     double PenWidthPx() const;
     // The pen of lines and outlines: colour, draw width and draw style.
     QPen LinePen(Colour colour) const;

@@ -58,6 +58,10 @@ void RecordingSurface::DoText(double x, double y, const std::string& line) {
     calls_.push_back({"Print", {x, y}, line, ForeColor()});
 }
 
+void RecordingSurface::DoPlainText(double x, double y, const std::string& line) {
+    calls_.push_back({"PrintText", {x, y}, line, ForeColor()});
+}
+
 double RecordingSurface::MeasureWidthPx(const std::string& line) {
     return static_cast<double>(line.size()) * 0.6 * FontSize() * dpi_ / 72.0;
 }

@@ -10,7 +10,7 @@
 #include "platform/drawing_surface.h"
 
 struct RecordedCall {
-    std::string op;               // "Line", "Circle", "Print", "Cls", "PSet", or a state name
+    std::string op;               // "Line", "Circle", "Print", "PrintText", "Cls", "PSet", or a state name
     std::vector<double> numbers;  // user-unit arguments in call order
     std::string text;             // printed text, font name or box option ("B", "BF")
     Colour colour = 0;            // drawing colour of Line, Circle, Print, PSet
@@ -41,6 +41,7 @@ protected:
                   std::optional<double> end, double aspect, bool pieStart, bool pieEnd) override;
     void DoPSet(double x, double y, Colour colour) override;
     void DoText(double x, double y, const std::string& line) override;
+    void DoPlainText(double x, double y, const std::string& line) override;
     double MeasureWidthPx(const std::string& line) override;
     double LineHeightPx() override;
     void StateChanged(const char* what, const std::vector<double>& numbers, const std::string& text) override;

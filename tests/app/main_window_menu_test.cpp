@@ -172,16 +172,17 @@ TEST_F(MainWindowTest, ItemsWhoseReportsAreNotBuiltStayDisabledWithASecondPerson
     EXPECT_TRUE(w.mnuDataNatalData.Enabled());
 
     // Ticking "2nd Person" renames the transit items and offers the
-    // composite page; the composite dual cosmodynes and the composite wheel,
-    // not built yet, stay disabled.
+    // composite page and the composite wheel; the composite dual
+    // cosmodynes, not built yet, stay disabled.
     InputD1& second = FormOf<InputD1>();
     second.chk2ndPerson.SetValue(1);
     EXPECT_TRUE(w.mnuDataComposite.Enabled());
     EXPECT_FALSE(w.mnuDataCompositeDC.Enabled());
-    EXPECT_FALSE(w.mnuWheelsSingleComposite.Enabled());
+    EXPECT_TRUE(w.mnuWheelsSingleComposite.Enabled());
     EXPECT_EQ(w.mnuDataTransitsAspectstoNatal.Caption(), "&Interchart Aspects");
     second.chk2ndPerson.SetValue(0);
     EXPECT_FALSE(w.mnuDataComposite.Enabled());
+    EXPECT_FALSE(w.mnuWheelsSingleComposite.Enabled());
     EXPECT_EQ(w.mnuDataTransitsAspectstoNatal.Caption(), "&Aspects to Natal");
 
     // Both separators of the Data menu are drawn, as the menu is stored.

@@ -101,13 +101,11 @@ MainMenu::MainMenu(QMenuBar* bar)
         item->SetEnabled(false);
     }
 
-    // Their work is not built yet: the wheels, the cosmodyne reports between
-    // charts and the couple's scores. The windows enable what they offer.
+    // Their work is not built yet: the aspect-line window, the cosmodyne
+    // reports between charts and the couple's scores. The windows enable
+    // what they offer.
     for (MenuItem* item : {&mnuDataTransitCosmodynes, &mnuDataTransitCosmodynesAspects,
-                           &mnuDataVZ_DC, &mnuDataInterchartAspects, &mnuDataAnalysis, &mnuWheelsSingleNatal, &mnuWheelsSingleNatalMagi,
-                           &mnuWheelsSingleTransits, &mnuWheelsSingleComposite, &mnuWheelsSingleVenusZodiac,
-                           &mnuWheelsDualNatTran, &mnuWheelsDualNatTranMagi, &mnuWheelsDualNatTran_Venus,
-                           &mnuWheelsAstroLine})
+                           &mnuDataVZ_DC, &mnuDataInterchartAspects, &mnuDataAnalysis, &mnuWheelsAstroLine})
         item->SetEnabled(false);
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/settings_file.h"
 #include "app/ui/ui_state.h"
+#include "app/ui/wheel_window_hook.h"
 #include "app/ui/window_links.h"
 #include "platform/app_path.h"
 #include "platform/dates.h"
@@ -125,7 +126,6 @@ void TANDRELL::ShowWheelsWindow() {
     Show();
     SetMousePointer(kHourglassPointer);
     if (!SecondPersonChecked()) ps.wheels.WheelSwitched = 0;
-    // The wheel window is unloaded and shown again here once it is part of
-    // the program.
+    if (WheelHooks().ShowWheels) WheelHooks().ShowWheels();
     SetMousePointer(kDefaultPointer);
 }

@@ -15,6 +15,7 @@
 #include "people/ui/input_window_hooks.h"
 #include "people/ui/input_window_link.h"
 #include "platform/ui/form_registry.h"
+#include "wheels/ui/wheels_window.h"
 #include "program_state.h"
 #include "scans/ui/cosmodyne_graphs_window.h"
 #include "scans/ui/graph_chart_window.h"
@@ -52,9 +53,10 @@ void LinkInputWindowsTo(TANDRELL& w) {
         m.mnuWheelsDualNatTranMagi = &w.mnuWheelsDualNatTranMagi;
         m.mnuWheelsDualNatTran_Venus = &w.mnuWheelsDualNatTran_Venus;
         m.mnuDataComposite = &w.mnuDataComposite;
-        // The composite wheel and the composite dual cosmodynes stay
-        // disabled whoever the second data set is, until the wheels and the
-        // interchart cosmodynes are part of the program; they join here then.
+        m.mnuWheelsSingleComposite = &w.mnuWheelsSingleComposite;
+        // The composite dual cosmodynes stay disabled whoever the second
+        // data set is, until the interchart cosmodynes are part of the
+        // program; they join here then.
         return m;
     };
     hooks.HouseChecks = [&w] {
@@ -70,6 +72,7 @@ void LinkInputWindowsTo(TANDRELL& w) {
     };
     hooks.ChartMenusVisible = [&w] { return w.mnuInputData.Visible(); };
     hooks.UnloadTip = [] { UnloadForm<frmTip>(); };
+    InstallWheelWindows(w);
 }
 
 void ReleaseMainWindowLinks(const TANDRELL&) {

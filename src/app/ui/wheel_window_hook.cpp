@@ -1,0 +1,6 @@
+#include "app/ui/wheel_window_hook.h"
+
+WheelWindowHooks& WheelHooks() {
+    static WheelWindowHooks hooks;
+    return hooks;
+}

@@ -1,0 +1,124 @@
+#include "wheels/wheel_labels.h"
+
+#include <cmath>
+
+#include "chart/angle_helpers.h"
+#include "platform/glyph_codes.h"
+#include "platform/numbers.h"
+#include "wheels/wheel_paint_context.h"
+
+namespace {
+
+void PrintChar(WheelPaintContext& c, char ch) {
+    if (c.profile.printer) c.s.SetFontTransparent(true);
+    c.s.Print(std::string(1, ch));
+}
+
+void PenTo(WheelPaintContext& c, double x, double y) {
+    c.s.SetCurrentX(x);
+    c.s.SetCurrentY(y);
+}
+
+// The house numbers' characters and pens, house 1 just below the left
+// horizontal and the houses counter-clockwise.
+struct HouseNumberChar {
+    char ch;
+    double x, y;
+};
+constexpr HouseNumberChar kHouseNumbers[] = {
+    {'1', -52, -6}, {'2', -40, -30}, {'3', -16, -44}, {'4', 10, -44}, {'5', 32, -30},
+    {'6', 46, -6},  {'7', 46, 18},   {'8', 32, 40},   {'9', 10, 52},  {'1', -20, 52},
+    {'0', -12, 52}, {'1', -44, 40},  {'1', -36, 40},  {'1', -56, 18}, {'2', -48, 18}};
+
+}  // namespace
+
+char TensDigitChar(double value) { return static_cast<char>(kDigitGlyphOffset + static_cast<int>(Fix(value / 10))); }
+char UnitsDigitChar(double value) { return static_cast<char>(kDigitGlyphOffset + (CInt(value) % 10)); }
+
+void PrintSignGlyph(WheelPaintContext& c, int sign) { PrintChar(c, static_cast<char>(SignGlyph(sign))); }
+void PrintTensDigit(WheelPaintContext& c, double value) { PrintChar(c, TensDigitChar(value)); }
+void PrintUnitsDigit(WheelPaintContext& c, double value) { PrintChar(c, UnitsDigitChar(value)); }
+
+void PrintTensDigitBold(WheelPaintContext& c, double value) {
+    c.s.SetFontBold(true);
+    PrintTensDigit(c, value);
+    c.s.SetFontBold(false);
+}
+
+void PrintUnitsDigitBold(WheelPaintContext& c, double value) {
+    c.s.SetFontBold(true);
+    PrintUnitsDigit(c, value);
+    c.s.SetFontBold(false);
+}
+
+double EuropeanLabelBaseX(double a, double shiftVertical, double shiftLeft) {
+    const double x = kLabelRadius * std::cos(DegToRad(a)) + 4;
+    if (a <= 80 || a >= 280) return x;
+    if ((a > 80 && a < 100) || (a > 260 && a < 280)) return x - shiftVertical;
+    return x - shiftLeft;
+}
+
+void DrawCuspLabels(WheelPaintContext& c) {
+    const WheelProfile& p = c.profile;
+    const std::array<int, 121>& hc = c.hcData;
+    for (int k = 1; k <= 12; ++k) {
+        const SignPosition pos = SplitSignPosition(c.sizes.cusps[k]);
+        const bool fixed = c.settings.ChartStyle == 0 || c.wheels.ChartCount != 1 || k == 4 || k == 10;
+        if (fixed) {
+            const std::size_t base = static_cast<std::size_t>(10 * k - 10);
+            c.UsePen(p.labelDegrees);
+            PenTo(c, hc[base], hc[base + 1]);
+            PrintTensDigitBold(c, pos.degrees);
+            PenTo(c, hc[base + 2], hc[base + 3]);
+            PrintUnitsDigitBold(c, pos.degrees);
+            PenTo(c, hc[base + 4], hc[base + 5]);
+            c.UsePen(p.labelSign);
+            PrintSignGlyph(c, pos.sign);
+            c.UsePen(p.labelMinutes);
+            PenTo(c, hc[base + 6], hc[base + 7]);
+            PrintTensDigit(c, pos.minutes);
+            PenTo(c, hc[base + 8], hc[base + 9]);
+            PrintUnitsDigit(c, pos.minutes);
+            continue;
+        }
+        double a = c.wheels.WheelCusps[k] - c.wheels.WheelCusps[10];
+        if (a < 0) a += 360;
+        if (a >= 360) a -= 360;
+        const double x0 = EuropeanLabelBaseX(a, p.labelShiftVertical, p.labelShiftLeft);
+        const double y = kLabelRadius * std::sin(DegToRad(a)) + 4;
+        const std::array<double, 5>& off = p.labelPieceOffsets;
+        c.UsePen(p.labelDegrees);
+        PenTo(c, x0 + off[0], y);
+        PrintTensDigitBold(c, pos.degrees);
+        PenTo(c, x0 + off[1], y);
+        PrintUnitsDigitBold(c, pos.degrees);
+        c.UsePen(p.labelSign);
+        PenTo(c, x0 + off[2], y);
+        PrintSignGlyph(c, pos.sign);
+        c.UsePen(p.labelMinutes);
+        PenTo(c, x0 + off[3], y);
+        PrintTensDigit(c, pos.minutes);
+        PenTo(c, x0 + off[4], y);
+        PrintUnitsDigit(c, pos.minutes);
+    }
+}
+
+void DrawInterceptedSigns(WheelPaintContext& c) {
+    const std::array<int, 13> signs = InterceptedSigns(c.wheels.WheelCusps);
+    c.UsePen(c.profile.labelSign);
+    for (int h = 1; h <= 12; ++h) {
+        if (signs[h] == 0) continue;
+        const double a = InterceptAngle(h, c.EuropeanSingle(), c.wheels.WheelCusps);
+        double x = kLabelRadius * std::cos(DegToRad(a)) + 4;
+        if (a > 90 && a < 270) x -= 20;
+        PenTo(c, x, kLabelRadius * std::sin(DegToRad(a)) + 4);
+        PrintSignGlyph(c, signs[h]);
+    }
+}
+
+void DrawHouseNumbers(WheelPaintContext& c) {
+    for (const HouseNumberChar& n : kHouseNumbers) {
+        PenTo(c, n.x, n.y);
+        PrintChar(c, n.ch);
+    }
+}

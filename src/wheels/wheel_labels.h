@@ -1,0 +1,26 @@
+#pragma once
+// Cusp labels, intercepted signs and the house numbers of a bi-wheel, and
+// the one-character printers (sign glyph, tens and units digit, bold
+// digits) that the planet columns use too.
+struct WheelPaintContext;
+
+// One character at the current position. A printer surface keeps a
+// transparent background for every character.
+void PrintSignGlyph(WheelPaintContext& c, int sign);
+void PrintTensDigit(WheelPaintContext& c, double value);
+void PrintUnitsDigit(WheelPaintContext& c, double value);
+void PrintTensDigitBold(WheelPaintContext& c, double value);
+void PrintUnitsDigitBold(WheelPaintContext& c, double value);
+
+// The tens and units characters of a number: 5 gives '0' and '5'.
+char TensDigitChar(double value);
+char UnitsDigitChar(double value);
+
+// The twelve cusp labels: fixed pen positions from the label table, or on a
+// European single wheel at each cusp's direction from the Descendant.
+void DrawCuspLabels(WheelPaintContext& c);
+// The European base x of a label at angle a: shifted near the vertical and
+// on the left side.
+double EuropeanLabelBaseX(double a, double shiftVertical, double shiftLeft);
+void DrawInterceptedSigns(WheelPaintContext& c);
+void DrawHouseNumbers(WheelPaintContext& c);
