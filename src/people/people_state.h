@@ -41,6 +41,9 @@ struct PeopleState {
     // "Outer planets" box: 1 when ticked.
     int BeneficsMaleficsChecked = 1;
     int OuterPlanetsChecked = 0;
+    // The e-mail boxes of the natal and the diurnal window (the interchart
+    // batch lines carry them).
+    std::string NatalEmailText, SecondEmailText;
 
     // --- relationship chart input
     // Person B's name as the names list or a run over it last took it.

@@ -116,16 +116,6 @@ void DataComposite(ProgramState& ps) {
     ShowOutput(ps);
 }
 
-void DataCompositeDC(ProgramState& ps) {
-    CompositePlanetListing(ps);
-    ShowOutput(ps);
-}
-
-void DataVZ_DC(ProgramState& ps) {
-    VenusZodiacPlanetListing(ps);
-    ShowOutput(ps);
-}
-
 void DataInterchartAspects(ProgramState& ps) {
     StartReport(ps);
     if (SecondPersonSet(ps)) {

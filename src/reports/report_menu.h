@@ -12,16 +12,15 @@
 //   mnuDataTransitsAspectstoNatal      DataTransitsAspectstoNatal
 //   mnuDataTransitAspectsToTransits    DataTransitAspectsToTransits
 //   mnuDataComposite                   DataComposite
-//   mnuDataCompositeDC                 DataCompositeDC
-//   mnuDataVZ_DC                       DataVZ_DC
 //   mnuDataInterchartAspects           DataInterchartAspects
 //
 // The reports read the chart arrays of the last chart run; the chart headers
 // must be installed once at start with InstallChartHeaders.
 //
-// Parts of some pages come from other subsystems and are not listed here
-// yet: the dual cosmodynes of the composite and Venus-zodiac items, and the interchart aspect score and pair
-// compatibility lines. Those pages carry everything else.
+// The dual-cosmodyne pages (mnuDataCompositeDC, mnuDataVZ_DC) live with the
+// cosmodynes (cosmodynes/dual_cosmodynes.h). Parts of some pages come from
+// other subsystems and are not listed here yet: the interchart aspect score
+// and pair compatibility lines. Those pages carry everything else.
 struct ProgramState;
 
 // Registers the chart headers with the output buffer, so that
@@ -49,10 +48,6 @@ void DataTransitAspectsToTransits(ProgramState& ps);
 // Data, Composite: the composite listing, its aspect grid and the composite
 // chart's cosmodynes. Leaves the natal chart arrays as they were.
 void DataComposite(ProgramState& ps);
-// Data, Composite - Dual Cosmodynes: the composite listing page.
-void DataCompositeDC(ProgramState& ps);
-// Data, Venus Zodiac - Dual Cosmodynes: the Venus-zodiac listing page.
-void DataVZ_DC(ProgramState& ps);
 // Data, Interchart Aspects: with a second person the points of astrological
 // interest heading.
 void DataInterchartAspects(ProgramState& ps);

@@ -11,7 +11,7 @@ struct ScanState {
     std::string NamesText1 = "0";   // "Display results >= +/-"
     std::string NamesText2 = "99";  // "Yrs difference  <= +/-"
     int NamesCheck2 = 0;            // "1 to 1"
-    int NamesCheck3 = 0;            // "incl MR"
+    int NamesCheck3 = 1;            // "incl MR" (ticked when the window is created)
     int NamesCheckPH = 0;           // "P * H"
 
     // --- the criteria window's "Cosmodynes put in natal chart?" (1 ticked)

@@ -167,21 +167,23 @@ TEST_F(MainWindowTest, CosmodyneItemsShowTheirPagesAndFillTheClipboard) {
 TEST_F(MainWindowTest, ItemsWhoseReportsAreNotBuiltStayDisabledWithASecondPerson) {
     SetOption(40, "0");
     TANDRELL& w = Start();
-    EXPECT_FALSE(w.mnuDataVZ_DC.Enabled());
+    EXPECT_TRUE(w.mnuDataVZ_DC.Enabled());
+    EXPECT_TRUE(w.mnuDataTransitCosmodynes.Enabled());
+    EXPECT_TRUE(w.mnuDataTransitCosmodynesAspects.Enabled());
     EXPECT_FALSE(w.mnuDataInterchartAspects.Enabled());
     EXPECT_TRUE(w.mnuDataNatalData.Enabled());
 
     // Ticking "2nd Person" renames the transit items and offers the
-    // composite page and the composite wheel; the composite dual
-    // cosmodynes, not built yet, stay disabled.
+    // composite page, the composite wheel and the composite dual cosmodynes.
     InputD1& second = FormOf<InputD1>();
     second.chk2ndPerson.SetValue(1);
     EXPECT_TRUE(w.mnuDataComposite.Enabled());
-    EXPECT_FALSE(w.mnuDataCompositeDC.Enabled());
+    EXPECT_TRUE(w.mnuDataCompositeDC.Enabled());
     EXPECT_TRUE(w.mnuWheelsSingleComposite.Enabled());
     EXPECT_EQ(w.mnuDataTransitsAspectstoNatal.Caption(), "&Interchart Aspects");
     second.chk2ndPerson.SetValue(0);
     EXPECT_FALSE(w.mnuDataComposite.Enabled());
+    EXPECT_FALSE(w.mnuDataCompositeDC.Enabled());
     EXPECT_FALSE(w.mnuWheelsSingleComposite.Enabled());
     EXPECT_EQ(w.mnuDataTransitsAspectstoNatal.Caption(), "&Aspects to Natal");
 

@@ -8,6 +8,7 @@
 #include "dialog_responder.h"
 #include "input_window_fixture.h"
 #include "people/ui/compute_charts.h"
+#include "platform/clipboard.h"
 #include "platform/text_file.h"
 #include "test_support.h"
 
@@ -116,6 +117,10 @@ TEST_F(ChartRunTest, OkWithACoupleShowsBothHeaders) {
     EXPECT_EQ(lines[4].substr(0, 16), "  Mary Ann Jones");
     EXPECT_NE(lines[5].find("02 Nov 1965"), std::string::npos) << lines[5];
     EXPECT_NE(lines[5].find("2.20 EAST"), std::string::npos) << lines[5];
+    // The page goes on with the interchart cosmodynes, whose text is on the clipboard.
+    EXPECT_EQ(lines[7], "  John Smith's COSMODYNES vs Mary Ann Jones's");
+    EXPECT_EQ(ps.interchart.ClipboardReportText.rfind("  John Smith's COSMODYNES vs Mary Ann Jones's\r\n", 0), 0u);
+    EXPECT_EQ(ClipboardText(), ps.interchart.ClipboardReportText);
 
     const std::string shown = FormOf<OutputD1>().RichText1.Text();
     EXPECT_NE(shown.find("  John Smith"), std::string::npos) << shown;

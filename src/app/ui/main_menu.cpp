@@ -101,11 +101,9 @@ MainMenu::MainMenu(QMenuBar* bar)
         item->SetEnabled(false);
     }
 
-    // Their work is not built yet: the aspect-line window, the cosmodyne
-    // reports between charts and the couple's scores. The windows enable
-    // what they offer.
-    for (MenuItem* item : {&mnuDataTransitCosmodynes, &mnuDataTransitCosmodynesAspects,
-                           &mnuDataVZ_DC, &mnuDataInterchartAspects, &mnuDataAnalysis, &mnuWheelsAstroLine})
+    // Their work is not built yet: the aspect-line window and the couple's
+    // scores. The windows enable what they offer.
+    for (MenuItem* item : {&mnuDataInterchartAspects, &mnuDataAnalysis, &mnuWheelsAstroLine})
         item->SetEnabled(false);
 }
 

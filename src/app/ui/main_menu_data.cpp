@@ -2,6 +2,8 @@
 // the page.
 #include "app/ui/main_window.h"
 #include "app/ui/ui_state.h"
+#include "cosmodynes/dual_cosmodynes.h"
+#include "cosmodynes/interchart_menu_reports.h"
 #include "program_state.h"
 #include "reports/report_menu.h"
 
@@ -17,6 +19,8 @@ void TANDRELL::WireDataMenu() {
     mnuDataCompositeDC.Click = [this] { mnuDataCompositeDC_Click(); };
     mnuDataVZ_DC.Click = [this] { mnuDataVZ_DC_Click(); };
     mnuDataInterchartAspects.Click = [this] { mnuDataInterchartAspects_Click(); };
+    mnuDataTransitCosmodynes.Click = [] { TransitCosmodynes(UiState()); };
+    mnuDataTransitCosmodynesAspects.Click = [] { TransitCosmodynesWithAspects(UiState()); };
 }
 
 void TANDRELL::mnuDataNatalData_Click() { DataNatalData(UiState()); }
@@ -27,6 +31,6 @@ void TANDRELL::mnuDataTransitData_Click() { DataTransitData(UiState()); }
 void TANDRELL::mnuDataTransitsAspectstoNatal_Click() { DataTransitsAspectstoNatal(UiState()); }
 void TANDRELL::mnuDataTransitAspectsToTransits_Click() { DataTransitAspectsToTransits(UiState()); }
 void TANDRELL::mnuDataComposite_Click() { DataComposite(UiState()); }
-void TANDRELL::mnuDataCompositeDC_Click() { DataCompositeDC(UiState()); }
-void TANDRELL::mnuDataVZ_DC_Click() { DataVZ_DC(UiState()); }
+void TANDRELL::mnuDataCompositeDC_Click() { DualCompositeCosmodynes(UiState()); }
+void TANDRELL::mnuDataVZ_DC_Click() { DualVenusZodiacCosmodynes(UiState()); }
 void TANDRELL::mnuDataInterchartAspects_Click() { DataInterchartAspects(UiState()); }

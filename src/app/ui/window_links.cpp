@@ -54,9 +54,7 @@ void LinkInputWindowsTo(TANDRELL& w) {
         m.mnuWheelsDualNatTran_Venus = &w.mnuWheelsDualNatTran_Venus;
         m.mnuDataComposite = &w.mnuDataComposite;
         m.mnuWheelsSingleComposite = &w.mnuWheelsSingleComposite;
-        // The composite dual cosmodynes stay disabled whoever the second
-        // data set is, until the interchart cosmodynes are part of the
-        // program; they join here then.
+        m.mnuDataCompositeDC = &w.mnuDataCompositeDC;
         return m;
     };
     hooks.HouseChecks = [&w] {

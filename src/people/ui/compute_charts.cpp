@@ -2,6 +2,7 @@
 
 #include "app/output_buffer.h"
 #include "chart/chart_driver.h"
+#include "cosmodynes/interchart_menu_reports.h"
 #include "people/input_checks.h"
 #include "people/second_set_values.h"
 #include "people/ui/input_diurnal_window.h"
@@ -100,6 +101,7 @@ void ComputeCharts(ProgramState& ps) {
     if (cs.QuietMode == 0) {
         if (second.chk2ndPerson.Value() != 1) StartReportWithHeader(ps);
         else StartReportWithBothHeaders(ps);
+        AppendInterchartReport(ps);
         ShowOutput(ps);
     }
     if (ps.settings.OptionValues[211] != 0) ClearOutputBuffer(ps.output);

@@ -91,6 +91,7 @@ void InputD1::Wire() {
     chkChiron.Click = [this] { UiState().chart.UseChiron = chkChiron.Value() == 1; };
     chkCheck2.Click = [this] { UiState().people.BeneficsMaleficsChecked = chkCheck2.Value(); };
     ChkOuterP.Click = [this] { UiState().people.OuterPlanetsChecked = ChkOuterP.Value(); };
+    txtDiurnalEmail.Change = [this] { UiState().people.SecondEmailText = txtDiurnalEmail.Text(); };
 
     for (TextBox* box : {&txtDiurnalMonth, &txtDiurnalDay, &txtDiurnalYear, &txtDiurnalHour, &txtDiurnalMinute,
                          &txtDiurnalTZ, &txtDiurnalLongDeg, &txtDiurnalLongMin, &txtDiurnalLatDeg,

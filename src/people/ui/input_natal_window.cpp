@@ -78,6 +78,8 @@ void InputD::Wire() {
     txtBirthHour.Change = [this] { txtBirthHour_Change(); };
     // The reports name person A by this box.
     txtName.Change = [this] { UiState().people.NatalNameText = txtName.Text(); };
+    // The interchart batch lines carry the e-mail texts.
+    txtEmail.Change = [this] { UiState().people.NatalEmailText = txtEmail.Text(); };
 
     for (TextBox* box : {&txtName, &txtMonth, &txtDay, &txtYear, &txtBirthHour, &txtBirthMinute, &txtTZ,
                          &txtLongDeg, &txtLongMin, &txtLatDeg, &txtLatMin, &txtEmail})

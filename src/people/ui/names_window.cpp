@@ -72,6 +72,8 @@ Names::Names() {
     PlaceControls();
     Text2.SetText("99");
     Text1.SetText("0");
+    // "incl MR" starts ticked, as NamesCheck3 does.
+    Check3.SetValue(1);
     // The long runs over the list are not part of this program yet.
     for (CommandButton* run : {&cmdBDFY, &cmdDualDynesAroundClock, &cmdBothDynes_Graph, &cmdDualDynes_Graph,
                                &cmdNatalDynes_Graph, &Command5, &Command4, &Command3, &Command2, &Batch1, &Batch})
