@@ -6,6 +6,10 @@
 #include "cosmodynes/interchart_menu_reports.h"
 #include "program_state.h"
 #include "reports/report_menu.h"
+#include "scoring/couple_aspect_report.h"
+#include "scoring/natal_aspect_report.h"
+#include "scoring/score_grids.h"
+#include "scoring/ui/organizational_fit_print.h"
 
 void TANDRELL::WireDataMenu() {
     mnuDataNatalData.Click = [this] { mnuDataNatalData_Click(); };
@@ -21,6 +25,11 @@ void TANDRELL::WireDataMenu() {
     mnuDataInterchartAspects.Click = [this] { mnuDataInterchartAspects_Click(); };
     mnuDataTransitCosmodynes.Click = [] { TransitCosmodynes(UiState()); };
     mnuDataTransitCosmodynesAspects.Click = [] { TransitCosmodynesWithAspects(UiState()); };
+    // The Magi Society reports and the fit page: their items stay hidden.
+    mnuDataMagiCouple.Click = [this] { mnuDataMagiCouple_Click(); };
+    mnuDataMagiNatal.Click = [this] { mnuDataMagiNatal_Click(); };
+    mnuGrids.Click = [this] { mnuGrids_Click(); };
+    mnuDataNatal7Steps.Click = [this] { mnuDataNatal7Steps_Click(); };
 }
 
 void TANDRELL::mnuDataNatalData_Click() { DataNatalData(UiState()); }
@@ -34,3 +43,9 @@ void TANDRELL::mnuDataComposite_Click() { DataComposite(UiState()); }
 void TANDRELL::mnuDataCompositeDC_Click() { DualCompositeCosmodynes(UiState()); }
 void TANDRELL::mnuDataVZ_DC_Click() { DualVenusZodiacCosmodynes(UiState()); }
 void TANDRELL::mnuDataInterchartAspects_Click() { DataInterchartAspects(UiState()); }
+
+// The Magi Society reports and the fit page.
+void TANDRELL::mnuDataMagiCouple_Click() { DataMagiCouple(UiState()); }
+void TANDRELL::mnuDataMagiNatal_Click() { DataMagiNatal(UiState()); }
+void TANDRELL::mnuGrids_Click() { DataGrids(UiState()); }
+void TANDRELL::mnuDataNatal7Steps_Click() { PrintOrganizationalFit(UiState()); }

@@ -87,6 +87,11 @@ public:
     void mnuDataCompositeDC_Click();
     void mnuDataVZ_DC_Click();
     void mnuDataInterchartAspects_Click();
+    // The Magi Society reports and the fit page (hidden items).
+    void mnuDataMagiCouple_Click();
+    void mnuDataMagiNatal_Click();
+    void mnuGrids_Click();
+    void mnuDataNatal7Steps_Click();
     void mnuOptions_Click();
     void mnuHelpTipoftheDay_Click();
     void mnuHelpAbout_Click();
