@@ -25,9 +25,12 @@ std::string RowLabel(const std::string& planetName) {
     return label + "  ";
 }
 
+// A cell that rounds to 0.00 or -0.00 shows "----". The test looks at the
+// digits themselves, so a value below 1 written with a decimal comma
+// ("0,50"), which reads as 0 up to the comma, keeps its number.
 std::string Cell(float value) {
     const std::string t = PadSignedNumber2(Format(value, "#0.00"));
-    if (Val(t) == 0) return "  ---- ";
+    if (t.find_first_of("123456789") == std::string::npos) return "  ---- ";
     return t + " ";
 }
 

@@ -99,6 +99,20 @@ TEST(DynesMatrix, RowsColumnsAndCells) {
     EXPECT_EQ(ps->cosmodynes.DynesLineCount, 2 + 1 + 11);
 }
 
+TEST(DynesMatrix, CellsBelowOneWithADecimalComma) {
+    auto ps = Tables();
+    auto& m = ps->cosmodynes.AspectMatrix;
+    m[kSun][kMercury] = 0.5f, m[kMercury][kSun] = -0.25f, m[kVenus][kSun] = -0.001f, m[kMars][kSun] = 5.25f;
+    SetDecimalSeparator(',');
+    PrintDynesMatrix(*ps);
+    SetDecimalSeparator('.');
+    const std::vector<std::string> lines = PageLines(*ps);
+    EXPECT_EQ(lines[6].substr(14, 7), "  0,50 ");
+    EXPECT_EQ(lines[7].substr(7, 7), " -0,25 ");
+    EXPECT_EQ(lines[8].substr(7, 7), "  ---- ");
+    EXPECT_EQ(lines[9].substr(7, 7), "  5,25 ");
+}
+
 TEST(CosmodyneGroupings, ZeroArraysAndTheHemispherePairs) {
     auto ps = Tables();
     PrintCosmodyneGroupings(*ps);
