@@ -120,10 +120,18 @@ void DrawLabels(DrawingSurface& s) {
     PrintAt(s, 1, 7, "Notes:");
 }
 
-// The house text of a body: its field of the house string without the
-// leading blanks ("1ST HOUSE").
-std::string HouseText(const std::string& houseString, int body) {
-    const std::string field = TableField(houseString, 10, body);
+// The house text of a body: the ordinal of its house and " HOUSE" ("1ST
+// HOUSE", "10TH HOUSE"). The house string carries only the house number,
+// in the first two characters of the body's field; the ordinals stand
+// tenth house first. A field without a house (no chart placed yet) is
+// printed as it stands, less its leading blanks.
+std::string HouseText(const ChartState& cs, int body) {
+    const std::string field = TableField(cs.HouseStringA, 10, body);
+    const int house = static_cast<int>(Val(field.substr(0, 2)));
+    if (house >= 1 && house <= 12) {
+        const std::string ordinal = TableField(cs.HouseOrdinals, 4, (house + 2) % 12 + 1);
+        return ordinal.substr(ordinal.find_first_not_of(' ')) + " HOUSE";
+    }
     const size_t first = field.find_first_not_of(' ');
     return first == std::string::npos ? "" : field.substr(first);
 }
@@ -135,7 +143,7 @@ void DrawSignsAndHouses(const ProgramState& ps, DrawingSurface& s) {
         // The sign as the longitude splitter finds it, from the whole degrees.
         const int sign = static_cast<int>(Int(Int(ps.chart.NatalLongitudes[body]) / 30)) + 1;
         PrintAt(s, ColumnX(c), kSignY, TableField(ps.settings.SignAbbrevs, 3, sign));
-        PrintBelow(s, ColumnX(c), HouseText(ps.chart.HouseStringA, body));
+        PrintBelow(s, ColumnX(c), HouseText(ps.chart, body));
     }
 }
 

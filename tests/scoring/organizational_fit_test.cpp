@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/constant_tables.h"
+#include "couple_fixtures.h"
 #include "dialog_responder.h"
 #include "platform/numbers.h"
 #include "platform/recording_surface.h"
@@ -42,9 +43,12 @@ ProgramState FitState() {
     ChartState& cs = ps.chart;
     const double longitudes[] = {0, 0, 120, 60, 90, 180, 5, 240, 300, 270, 350};
     for (int b = 1; b <= 10; ++b) cs.NatalLongitudes[b] = longitudes[b];
+    // The house string as the chart computation writes it: the house number
+    // in the first two characters of each field, the start value's "--"
+    // still in the fields of the Sun and Mercury.
     cs.HouseStringA.clear();
-    const char* houses[] = {" 1ST HOUSE", "10TH HOUSE", " 5TH HOUSE", " 2ND HOUSE", "12TH HOUSE",
-                            " 3RD HOUSE", " 4TH HOUSE", " 6TH HOUSE", " 7TH HOUSE", "11TH HOUSE"};
+    const char* houses[] = {" 1-- HOUSE", "10-- HOUSE", " 5   HOUSE", " 2   HOUSE", "12   HOUSE",
+                            " 3   HOUSE", " 4   HOUSE", " 6   HOUSE", " 7   HOUSE", "11   HOUSE"};
     for (const char* h : houses) cs.HouseStringA += h;
     cs.HouseStringA += std::string(50, ' ');
     cs.ChartName = "Carla Meridional";
@@ -207,8 +211,38 @@ TEST(OrganizationalFit, SignHouseAndAspectLinesOfEachColumn) {
     ASSERT_EQ(moon.size(), 2u);
     EXPECT_EQ(moon[0].text, "PIS");
     EXPECT_EQ(moon[1].text, "11TH HOUSE");
+    // Every column names its body's house by the ordinal.
+    const char* ordinals[] = {"1ST HOUSE", "10TH HOUSE", "12TH HOUSE", "5TH HOUSE", "11TH HOUSE", "3RD HOUSE",
+                              "2ND HOUSE"};
+    for (int c = 0; c < 7; ++c) {
+        const auto texts = column(c);
+        ASSERT_GE(texts.size(), 2u) << c;
+        EXPECT_EQ(texts[1].text, ordinals[c]) << c;
+    }
     // No column body is set against itself.
     for (const Printed& p : column(5)) EXPECT_NE(p.text.substr(p.text.size() - 3), "SAT");
+}
+
+TEST(OrganizationalFit, HousesOfAComputedChartByTheirOrdinals) {
+    ProgramState ps;
+    fixtures::ComputeCouple(ps, fixtures::NorthCouple());
+    RecordingSurface surface(816, 1104, 96);
+    DrawOrganizationalFit(ps, surface, ShippedOrbs());
+    const char* ordinals[] = {"",    "1ST", "2ND", "3RD",  "4TH",  "5TH", "6TH",
+                              "7TH", "8TH", "9TH", "10TH", "11TH", "12TH"};
+    const int bodies[] = {1, 2, 5, 3, 10, 6, 4};
+    const double houseY = 4.8125 + LineStep(8);
+    for (int c = 0; c < 7; ++c) {
+        const int house = static_cast<int>(Val(ps.chart.HouseStringA.substr((bodies[c] - 1) * 10, 2)));
+        ASSERT_GE(house, 1);
+        ASSERT_LE(house, 12);
+        const std::string expected = std::string(ordinals[house]) + " HOUSE";
+        bool found = false;
+        for (const Printed& p : PrintedTexts(surface))
+            if (std::abs(p.x - (1.0675 + c * kColumnWidth)) < 1e-9 && std::abs(p.y - houseY) < 1e-9)
+                found = found || p.text == expected;
+        EXPECT_TRUE(found) << "column " << c << ": " << expected << "\n" << surface.Dump();
+    }
 }
 
 TEST(OrganizationalFit, AspectWindowsInSinglePrecision) {
