@@ -1,6 +1,6 @@
 #include "couple_fixtures.h"
 
-#include "chart/chart_driver.h"
+#include "scoring/chart_run_scores.h"
 #include "chart_run_setup.h"
 #include "test_support.h"
 
@@ -68,7 +68,7 @@ void ComputeCouple(ProgramState& ps, const Couple& couple) {
     ps.people.NatalNameText = a.name;
     ps.people.SecondPersonChecked = couple.secondPerson ? 1 : 0;
     ps.people.SecondPersonCaption = couple.secondPerson ? b.name : "2nd Person";
-    ComputeChartsCore(ps);
+    ComputeChartsWithScores(ps);
 }
 
 }  // namespace fixtures

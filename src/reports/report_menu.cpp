@@ -12,6 +12,10 @@
 #include "reports/church_of_light.h"
 #include "reports/composite_listings.h"
 #include "reports/position_listings.h"
+#include "scoring/aspect_score.h"
+#include "scoring/needs.h"
+#include "scoring/pair_compatibility.h"
+#include "scoring/qualities.h"
 
 namespace {
 
@@ -119,10 +123,25 @@ void DataComposite(ProgramState& ps) {
 void DataInterchartAspects(ProgramState& ps) {
     StartReport(ps);
     if (SecondPersonSet(ps)) {
+        PrintAspectScore(ps);
         AppendBlankLine(ps);
         AppendBlankLine(ps);
         Line(ps, "  Points of Astrological Interest");
         Line(ps, "  -------------------------------");
+        // (A's body, B's body): Venus-Mars, Mars-Venus, Mercury-Mercury,
+        // Moon-Moon, Sun-Moon, Moon-Sun, Ascendant-Ascendant.
+        static constexpr int kPairs[7][2] = {{4, 5}, {5, 4}, {3, 3}, {2, 2}, {1, 2}, {2, 1}, {0, 0}};
+        for (const auto& pair : kPairs) PrintPairCompatibility(ps, pair[0], pair[1]);
+    }
+    ShowOutput(ps);
+}
+
+void DataAnalysis(ProgramState& ps) {
+    StartReport(ps);
+    if (SecondPersonSet(ps)) {
+        PrintNeedsA(ps);
+        PrintNeedsB(ps);
+        ListQualities(ps);
     }
     ShowOutput(ps);
 }

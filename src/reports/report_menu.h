@@ -13,14 +13,13 @@
 //   mnuDataTransitAspectsToTransits    DataTransitAspectsToTransits
 //   mnuDataComposite                   DataComposite
 //   mnuDataInterchartAspects           DataInterchartAspects
+//   mnuDataAnalysis                    DataAnalysis
 //
 // The reports read the chart arrays of the last chart run; the chart headers
 // must be installed once at start with InstallChartHeaders.
 //
 // The dual-cosmodyne pages (mnuDataCompositeDC, mnuDataVZ_DC) live with the
-// cosmodynes (cosmodynes/dual_cosmodynes.h). Parts of some pages come from
-// other subsystems and are not listed here yet: the interchart aspect score
-// and pair compatibility lines. Those pages carry everything else.
+// cosmodynes (cosmodynes/dual_cosmodynes.h).
 struct ProgramState;
 
 // Registers the chart headers with the output buffer, so that
@@ -48,6 +47,9 @@ void DataTransitAspectsToTransits(ProgramState& ps);
 // Data, Composite: the composite listing, its aspect grid and the composite
 // chart's cosmodynes. Leaves the natal chart arrays as they were.
 void DataComposite(ProgramState& ps);
-// Data, Interchart Aspects: with a second person the points of astrological
-// interest heading.
+// Data, Interchart Aspects: with a second person the aspect points score and
+// the points of astrological interest; otherwise an empty page.
 void DataInterchartAspects(ProgramState& ps);
+// Data, Interchart Analysis: with a second person the needs of both persons
+// and the relationship qualities; otherwise an empty page.
+void DataAnalysis(ProgramState& ps);

@@ -127,11 +127,14 @@ TEST_F(MainWindowTest, DataItemRunsItsListing) {
     SetOption(40, "0");
     TANDRELL& w = Start();
     ps->people.SecondPersonChecked = 1;
-    // The item waits for the couple's scores; its handler is wired all the same.
-    EXPECT_FALSE(w.mnuDataInterchartAspects.Enabled());
-    w.mnuDataInterchartAspects_Click();
+    EXPECT_TRUE(w.mnuDataInterchartAspects.Enabled());
+    w.mnuDataInterchartAspects.PerformClick();
     const std::vector<std::string> page = PageLines(ps->output);
     EXPECT_NE(std::find(page.begin(), page.end(), "  Points of Astrological Interest"), page.end());
+    EXPECT_TRUE(w.mnuDataAnalysis.Enabled());
+    w.mnuDataAnalysis.PerformClick();
+    const std::vector<std::string> analysis = PageLines(ps->output);
+    EXPECT_NE(std::find(analysis.begin(), analysis.end(), "  Total:                 0"), analysis.end());
 }
 
 TEST_F(MainWindowTest, CosmodyneItemsShowTheirPagesAndFillTheClipboard) {
@@ -164,13 +167,14 @@ TEST_F(MainWindowTest, CosmodyneItemsShowTheirPagesAndFillTheClipboard) {
     EXPECT_EQ(ps->cosmodynes.RelationshipMode, 0);
 }
 
-TEST_F(MainWindowTest, ItemsWhoseReportsAreNotBuiltStayDisabledWithASecondPerson) {
+TEST_F(MainWindowTest, DataItemsAndTheSecondPersonItems) {
     SetOption(40, "0");
     TANDRELL& w = Start();
     EXPECT_TRUE(w.mnuDataVZ_DC.Enabled());
     EXPECT_TRUE(w.mnuDataTransitCosmodynes.Enabled());
     EXPECT_TRUE(w.mnuDataTransitCosmodynesAspects.Enabled());
-    EXPECT_FALSE(w.mnuDataInterchartAspects.Enabled());
+    EXPECT_TRUE(w.mnuDataInterchartAspects.Enabled());
+    EXPECT_TRUE(w.mnuDataAnalysis.Enabled());
     EXPECT_TRUE(w.mnuDataNatalData.Enabled());
 
     // Ticking "2nd Person" renames the transit items and offers the

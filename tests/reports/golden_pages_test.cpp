@@ -44,6 +44,7 @@ const std::vector<Report>& AllReports() {
         {"composite", DataComposite},
         {"venus_zodiac", VenusZodiacListingPage},
         {"interchart_aspects", DataInterchartAspects},
+        {"interchart_analysis", DataAnalysis},
     };
     return reports;
 }
@@ -71,5 +72,5 @@ TEST(GoldenPages, SiderealCoupleWithQuintiles) { CheckPages(fixtures::SiderealCo
 
 TEST(GoldenPages, TransitsWithoutSecondPerson) {
     CheckPages(fixtures::NorthTransits(), "transits",
-               {"transit_data", "aspects_to_natal", "aspects_to_transits", "interchart_aspects"});
+               {"transit_data", "aspects_to_natal", "aspects_to_transits", "interchart_aspects", "interchart_analysis"});
 }

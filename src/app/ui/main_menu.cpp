@@ -101,9 +101,9 @@ MainMenu::MainMenu(QMenuBar* bar)
         item->SetEnabled(false);
     }
 
-    // Their work is not built yet: the aspect-line window and the couple's
-    // scores. The windows enable what they offer.
-    for (MenuItem* item : {&mnuDataInterchartAspects, &mnuDataAnalysis, &mnuWheelsAstroLine})
+    // Their work is not built yet: the aspect-line window. The wheel window
+    // enables what it offers.
+    for (MenuItem* item : {&mnuWheelsAstroLine})
         item->SetEnabled(false);
 }
 

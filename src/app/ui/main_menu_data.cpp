@@ -30,6 +30,7 @@ void TANDRELL::WireDataMenu() {
     mnuDataMagiNatal.Click = [this] { mnuDataMagiNatal_Click(); };
     mnuGrids.Click = [this] { mnuGrids_Click(); };
     mnuDataNatal7Steps.Click = [this] { mnuDataNatal7Steps_Click(); };
+    mnuDataAnalysis.Click = [this] { mnuDataAnalysis_Click(); };
 }
 
 void TANDRELL::mnuDataNatalData_Click() { DataNatalData(UiState()); }
@@ -49,3 +50,4 @@ void TANDRELL::mnuDataMagiCouple_Click() { DataMagiCouple(UiState()); }
 void TANDRELL::mnuDataMagiNatal_Click() { DataMagiNatal(UiState()); }
 void TANDRELL::mnuGrids_Click() { DataGrids(UiState()); }
 void TANDRELL::mnuDataNatal7Steps_Click() { PrintOrganizationalFit(UiState()); }
+void TANDRELL::mnuDataAnalysis_Click() { DataAnalysis(UiState()); }

@@ -92,6 +92,7 @@ public:
     void mnuDataMagiNatal_Click();
     void mnuGrids_Click();
     void mnuDataNatal7Steps_Click();
+    void mnuDataAnalysis_Click();
     void mnuOptions_Click();
     void mnuHelpTipoftheDay_Click();
     void mnuHelpAbout_Click();

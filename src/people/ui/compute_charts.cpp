@@ -13,6 +13,7 @@
 #include "platform/screen_pointer.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
+#include "scoring/chart_run_scores.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ void ComputeCharts(ProgramState& ps) {
     StartChartRun(ps, houses);
     ReadNatalInput(ps);
     ReadDiurnalInput(ps);
-    ComputeChartsCore(ps);
+    ComputeChartsWithScores(ps);
 
     if (cs.AroundClockMode == 1) {
         CallHook(InputHooks().ShowChartMenus);
