@@ -8,6 +8,7 @@
 //         diurnal one's fields for the run and gets its own back.
 // The caller has asked for the years (a non-positive answer runs nothing).
 #include <array>
+#include <functional>
 #include <string>
 
 #include "people/input_fields.h"
@@ -26,11 +27,30 @@ SavedNatalInputs SaveNatalInputs(DataSetFields& natal, const DataSetFields& diur
 // anything else P.M., West, North.
 void RestoreNatalInputs(DataSetFields& natal, const SavedNatalInputs& saved);
 
+// The progress window of a run, filled by the window side.
+struct SeriesProgress {
+    std::function<void()> Open;
+    std::function<void(int done, int total)> Show;
+    std::function<void()> Close;
+};
+
 // True when the table was computed and written. A span of no day or of more
 // days than a table holds, a table that cannot be scaled, or a refused input
 // gives a message and leaves the table and the file as they were.
-bool ComputeDualDynesSeries(ProgramState& ps, float years);
-bool ComputeNatalDynesSeries(ProgramState& ps, DataSetFields& natal, const DataSetFields& diurnal, float years);
+bool ComputeDualDynesSeries(ProgramState& ps, float years, const SeriesProgress& progress = {});
+bool ComputeNatalDynesSeries(ProgramState& ps, DataSetFields& natal, const DataSetFields& diurnal, float years,
+                             const SeriesProgress& progress = {});
+
+// Steps the two series share: the net harmony of bodies 1..10, a date
+// text of the regional order as the table writes it, the span's check (a
+// message when refused), and the scaling, hand-over and file at the end
+// (a message and nothing changed when the table cannot be scaled).
+struct CosmodyneState;
+struct SeriesTable;
+std::array<double, 16> SeriesNetHarmony(const CosmodyneState& c);
+std::string SeriesTableDate(const std::string& dateText, int dateOrder);
+bool SeriesSpanAccepted(float years);
+bool FinishSeries(ProgramState& ps, SeriesTable& t, int rows);
 
 // The chart run without windows on two field sets: the input checks (their
 // messages shown), reading both sets, both charts and the scores. False when

@@ -1,7 +1,6 @@
 #include "scans/series_runs.h"
 
 #include "chart/time_scale.h"
-#include "cosmodynes/interchart_cosmodynes.h"
 #include "cosmodynes/natal_cosmodynes.h"
 #include "people/input_checks.h"
 #include "people/input_readers.h"
@@ -9,26 +8,32 @@
 #include "platform/dialogs.h"
 #include "program_state.h"
 #include "scans/graph_table_file.h"
-#include "scans/run_progress.h"
-#include "scans/scan_days.h"
 #include "scans/series_table.h"
 #include "scoring/chart_run_scores.h"
 
 namespace {
 
-std::array<double, 16> NetHarmony(const CosmodyneState& c) {
+std::string TrueFalse(bool b) { return b ? "True" : "False"; }
+
+void CallHook(const std::function<void()>& f) {
+    if (f) f();
+}
+
+}  // namespace
+
+std::array<double, 16> SeriesNetHarmony(const CosmodyneState& c) {
     std::array<double, 16> h{};
     for (int k = 1; k <= 10; ++k) h[k] = c.Harmony[k] - c.Discord[k];
     return h;
 }
 
 // A date text of DateOrder as the graph table writes it.
-std::string TableDate(const std::string& dateText, int dateOrder) {
+std::string SeriesTableDate(const std::string& dateText, int dateOrder) {
     const std::optional<DateTime> d = ParseDate(dateText, dateOrder);
     return d ? GraphDateText(*d, dateOrder) : dateText;
 }
 
-bool RowsFit(float years) {
+bool SeriesSpanAccepted(float years) {
     if (SeriesRowsFit(years)) return true;
     MsgBox(SeriesRowsMessage(), MsgButtons::OK, "Number of Years", MsgIcon::Exclamation);
     return false;
@@ -44,9 +49,6 @@ bool FinishSeries(ProgramState& ps, SeriesTable& t, int rows) {
     return WriteGraphFile(ps, rows);
 }
 
-std::string TrueFalse(bool b) { return b ? "True" : "False"; }
-
-}  // namespace
 
 SavedNatalInputs SaveNatalInputs(DataSetFields& natal, const DataSetFields& diurnal) {
     SavedNatalInputs s;
@@ -82,51 +84,21 @@ bool ChartRunFromFields(ProgramState& ps, const DataSetFields& natal, const Data
     return true;
 }
 
-bool ComputeDualDynesSeries(ProgramState& ps, float years) {
-    if (!RowsFit(years)) return false;
-    ChartState& cs = ps.chart;
-    const int days = SeriesRowCount(years) - 1;
-    const bool ph = ps.scans.NamesCheckPH == 1;
-    OpenProgress();
-    for (int i = 1; i <= 13; ++i) cs.WorkCusps[i] = cs.NatalCusps[i];
-    SeriesTable t = NewSeriesTable(days + 1);
-    const std::array<double, 16> ownLongitudes = cs.SecondLongitudes, ownDeclinations = cs.SecondDeclinations;
-    const std::string ownHouses = cs.HouseStringB;
-    for (int d = 0; d <= days; ++d) {
-        if (d > 0) ShowRunProgress(d, days);
-        ComputeScanDay(ps, d);
-        cs.QuietMode = 1;
-        for (int k = 1; k <= 13; ++k) {
-            cs.SecondLongitudes[k] = cs.WorkLongitudes[k];
-            cs.SecondDeclinations[k] = cs.WorkDeclinations[k];
-        }
-        cs.HouseStringB = cs.HouseString;
-        InterchartCosmodynes(ps);
-        cs.SecondLongitudes = ownLongitudes;
-        cs.SecondDeclinations = ownDeclinations;
-        cs.HouseStringB = ownHouses;
-        cs.QuietMode = 0;
-        t.Dates[d + 1] = TableDate(cs.DateText, ps.settings.DateOrder);
-        FillSeriesRow(t, d + 1, ps.cosmodynes.AspectPower, NetHarmony(ps.cosmodynes), ph);
-    }
-    CloseProgress();
-    return FinishSeries(ps, t, days + 1);
-}
-
-bool ComputeNatalDynesSeries(ProgramState& ps, DataSetFields& natal, const DataSetFields& diurnal, float years) {
-    if (!RowsFit(years)) return false;
+bool ComputeNatalDynesSeries(ProgramState& ps, DataSetFields& natal, const DataSetFields& diurnal, float years,
+                             const SeriesProgress& progress) {
+    if (!SeriesSpanAccepted(years)) return false;
     ChartState& cs = ps.chart;
     GraphState& g = ps.scans.Graph;
     const int days = SeriesRowCount(years) - 1;
     const bool ph = ps.scans.NamesCheckPH == 1;
     const int order = ps.settings.DateOrder;
-    OpenProgress();
+    CallHook(progress.Open);
     const SavedNatalInputs saved = SaveNatalInputs(natal, diurnal);
     cs.QuietMode = 1;
     const bool accepted = ChartRunFromFields(ps, natal, diurnal);
     cs.QuietMode = 0;
     if (!accepted) {
-        CloseProgress();
+        CallHook(progress.Close);
         RestoreNatalInputs(natal, saved);
         return false;
     }
@@ -135,7 +107,7 @@ bool ComputeNatalDynesSeries(ProgramState& ps, DataSetFields& natal, const DataS
     const double start = cs.NatalJulianDate;
     SeriesTable t = NewSeriesTable(days + 1);
     for (int d = 0; d <= days; ++d) {
-        if (d > 0) ShowRunProgress(d, days);
+        if (d > 0 && progress.Show) progress.Show(d, days);
         cs.JulianDay = start + d;
         JulianDayToDateText(cs, order);
         if (const std::optional<DateTime> date = ParseDate(cs.DateText, order)) {
@@ -149,10 +121,10 @@ bool ComputeNatalDynesSeries(ProgramState& ps, DataSetFields& natal, const DataS
         ps.cosmodynes.RelationshipMode = 0;
         NatalCosmodynes(ps);
         cs.QuietMode = 0;
-        t.Dates[d + 1] = TableDate(cs.NatalDateText, order);
-        FillSeriesRow(t, d + 1, ps.cosmodynes.TotalPower, NetHarmony(ps.cosmodynes), ph);
+        t.Dates[d + 1] = SeriesTableDate(cs.NatalDateText, order);
+        FillSeriesRow(t, d + 1, ps.cosmodynes.TotalPower, SeriesNetHarmony(ps.cosmodynes), ph);
     }
-    CloseProgress();
+    CallHook(progress.Close);
     const bool written = FinishSeries(ps, t, days + 1);
     RestoreNatalInputs(natal, saved);
     return written;

@@ -1,4 +1,4 @@
-// The cosmodyne series over dates, computing side, on the northern couple:
+// The natal cosmodyne series over dates, computing side, on the northern couple:
 // row counts, the table file, the totals, and the charts and fields the
 // runs leave as they found them.
 #include <gtest/gtest.h>
@@ -35,34 +35,6 @@ protected:
 
 }  // namespace
 
-TEST_F(SeriesRunsTest, DualSeriesOfAQuarterYear) {
-    DialogResponder dialogs;
-    const auto longitudes = ps.chart.SecondLongitudes;
-    const auto declinations = ps.chart.SecondDeclinations;
-    const std::string houses = ps.chart.HouseStringB;
-    ps.scans.BestDaysMode = 1;
-    ASSERT_TRUE(ComputeDualDynesSeries(ps, 0.25f));
-    EXPECT_EQ(ps.chart.SecondLongitudes, longitudes);
-    EXPECT_EQ(ps.chart.SecondDeclinations, declinations);
-    EXPECT_EQ(ps.chart.HouseStringB, houses);
-    const GraphState& g = ps.scans.Graph;
-    ASSERT_EQ(g.GraphValues.size(), 92u);
-    EXPECT_EQ(SplitTextLines(File()).size(), 92u);
-    EXPECT_EQ(File().substr(0, 6), " 91 \r\n");
-    EXPECT_EQ(g.TotalsMultiplier, 1);
-    // Unticked: column 11 the summed harmony, column 12 the same sum of the stored cells.
-    for (int r = 1; r <= 91; ++r) {
-        float sum = 0;
-        for (int c = 1; c <= 10; ++c) sum += g.GraphValues[r][c];
-        EXPECT_EQ(g.GraphValues[r][12], sum);
-        EXPECT_NEAR(g.GraphValues[r][11], sum, 1e-3 * (1 + std::fabs(sum)));
-    }
-    // Day 0 is chart B's moment: the days follow one another.
-    EXPECT_EQ(g.GraphDates[1], GraphDateText(DateTime{couple.b.year, couple.b.month, couple.b.day}, 0));
-    EXPECT_EQ(g.GraphDates[2], GraphDateText(AddDays(DateTime{couple.b.year, couple.b.month, couple.b.day}, 1), 0));
-    EXPECT_TRUE(dialogs.Prompts().empty());
-}
-
 TEST_F(SeriesRunsTest, NatalSeriesRowsTotalsAndFieldsPutBack) {
     DialogResponder dialogs;
     ps.scans.NamesCheckPH = 1;
@@ -93,19 +65,24 @@ TEST_F(SeriesRunsTest, NatalSeriesRowsTotalsAndFieldsPutBack) {
     EXPECT_EQ(g.GraphDates[1], GraphDateText(DateTime{couple.b.year, couple.b.month, couple.b.day}, 0));
 }
 
-TEST_F(SeriesRunsTest, TwoYearsAndRefusedSpans) {
+TEST_F(SeriesRunsTest, NatalSeriesRefusesSpansAndInput) {
     DialogRecorder dialogs;
-    ASSERT_TRUE(ComputeDualDynesSeries(ps, 2.0f));
+    ASSERT_TRUE(ComputeNatalDynesSeries(ps, natal, diurnal, 2.0f));
     EXPECT_EQ(ps.scans.Graph.GraphValues.size(), 731u);
     const std::string file = File();
     // No day, or more days than a table holds: a message, table and file unchanged.
-    for (float years : {0.001f, 90.0f}) {
-        EXPECT_FALSE(ComputeDualDynesSeries(ps, years));
-        EXPECT_FALSE(ComputeNatalDynesSeries(ps, natal, diurnal, years));
-    }
-    EXPECT_EQ(dialogs.Prompts().size(), 4u);
+    for (float years : {0.001f, 90.0f}) EXPECT_FALSE(ComputeNatalDynesSeries(ps, natal, diurnal, years));
+    // A diurnal data set the checks refuse: their message, nothing changed, the natal fields back.
+    DataSetFields bad = diurnal;
+    bad.Month = "13";
+    const DataSetFields before = natal;
+    EXPECT_FALSE(ComputeNatalDynesSeries(ps, natal, bad, 1.0f));
+    EXPECT_EQ(natal.Month, before.Month);
+    EXPECT_EQ(natal.Hour, before.Hour);
+    EXPECT_GE(dialogs.Prompts().size(), 3u);
     EXPECT_EQ(File(), file);
     EXPECT_EQ(ps.scans.Graph.GraphValues.size(), 731u);
+    EXPECT_EQ(ps.scans.Graph.GraphDays, 729);
 }
 
 TEST(SeriesRuns, SavedNatalInputsAndTheirRestoring) {
