@@ -2,8 +2,34 @@
 
 #include "cosmodynes/interchart_cosmodynes.h"
 #include "program_state.h"
-#include "scans/scan_days.h"
+#include "chart/angle_helpers.h"
+#include "chart/chart_positions.h"
+#include "chart/house_placement.h"
+#include "chart/time_scale.h"
 #include "scans/series_table.h"
+
+namespace {
+
+// Day d of the series: chart B's computed moment moved on by d whole days;
+// the day's bodies 1..13 in WorkLongitudes and WorkDeclinations, placed in
+// WorkCusps (chart A's cusps) into HouseString.
+void SeriesDay(ProgramState& ps, int d) {
+    ChartState& cs = ps.chart;
+    cs.JulianDay = cs.SecondJulianDate + d;
+    JulianDayToDateText(cs, ps.settings.DateOrder);
+    cs.TimeCenturies = cs.SecondT1900 + d / 36525.0;
+    cs.GraphT1900 = cs.TimeCenturies;
+    cs.TimeCenturies2000 = cs.ChartT2000 + d / 36525.0;
+    cs.JulianDayNumber = cs.SecondJulianDate + d;
+    const double t = cs.TimeCenturies;
+    const double e = 23.4522944 - 0.0130125 * t - 1.639e-06 * t * t + 5.03e-07 * t * t * t;
+    cs.ObliquityRad = -DegToRad(e);
+    CalcPositionsAtTime(cs);
+    CalcChironFromTable(cs, cs.JulianDayNumber, cs.UseChiron, cs.QuietMode == 1);
+    AssignHouses(cs);
+}
+
+}  // namespace
 
 bool ComputeDualDynesSeries(ProgramState& ps, float years, const SeriesProgress& progress) {
     if (!SeriesSpanAccepted(years)) return false;
@@ -17,7 +43,7 @@ bool ComputeDualDynesSeries(ProgramState& ps, float years, const SeriesProgress&
     const std::string ownHouses = cs.HouseStringB;
     for (int d = 0; d <= days; ++d) {
         if (d > 0 && progress.Show) progress.Show(d, days);
-        ComputeScanDay(ps, d);
+        SeriesDay(ps, d);
         cs.QuietMode = 1;
         for (int k = 1; k <= 13; ++k) {
             cs.SecondLongitudes[k] = cs.WorkLongitudes[k];

@@ -30,7 +30,8 @@ DataSetFields Fields(const char* m, const char* d, const char* y, const char* h,
 
 std::unique_ptr<ProgramState> Prepared(DataSetFields& natal, DataSetFields& diurnal) {
     auto ps = std::make_unique<ProgramState>();
-    const std::string shipped = ShippedDataFolder();
+    const std::string shipped =
+        ShippedDataFolder(std::filesystem::read_symlink("/proc/self/exe").parent_path().string());
     ps->settings.AppPath = shipped;
     ReadOptionsFile(ps->settings);
     LoadDataFiles(*ps);
@@ -55,6 +56,8 @@ void BM_DualSeriesTenYears(benchmark::State& state) {
         ComputeDualDynesSeries(*ps, 10.0f);
         benchmark::DoNotOptimize(ps->scans.Graph.GraphValues.data());
     }
+    state.counters["rows"] = static_cast<double>(ps->scans.Graph.GraphValues.size() - 1);
+    state.counters["row100sun"] = ps->scans.Graph.GraphValues[100][1];
 }
 BENCHMARK(BM_DualSeriesTenYears)->Unit(benchmark::kMillisecond);
 
@@ -65,6 +68,8 @@ void BM_NatalSeriesTenYears(benchmark::State& state) {
         ComputeNatalDynesSeries(*ps, natal, diurnal, 10.0f);
         benchmark::DoNotOptimize(ps->scans.Graph.GraphValues.data());
     }
+    state.counters["rows"] = static_cast<double>(ps->scans.Graph.GraphValues.size() - 1);
+    state.counters["row100sun"] = ps->scans.Graph.GraphValues[100][1];
 }
 BENCHMARK(BM_NatalSeriesTenYears)->Unit(benchmark::kMillisecond)->Iterations(2);
 
