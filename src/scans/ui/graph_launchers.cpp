@@ -1,5 +1,6 @@
 #include "scans/ui/graph_launchers.h"
 
+#include "app/ui/status_window.h"
 #include "people/ui/compute_charts.h"
 #include "people/ui/input_diurnal_window.h"
 #include "people/ui/input_natal_window.h"
@@ -12,7 +13,6 @@
 #include "scans/series_runs.h"
 #include "scans/series_table.h"
 #include "scans/ui/cosmodyne_graphs_window.h"
-#include "scans/ui/params_window.h"
 
 namespace {
 
@@ -38,12 +38,21 @@ void OpenGraph(ProgramState& ps, const char* title) {
     OpenCosmodyneGraphs(ps);
 }
 
+// The progress window of a series.
+SeriesProgress ProgressWindow() {
+    SeriesProgress p;
+    p.Open = [] { FormOf<StatusDlg>().Picture2.Surface().Cls(); };
+    p.Show = [](int done, int total) { ShowProgress(done, total); };
+    p.Close = [] { UnloadForm<StatusDlg>(); };
+    return p;
+}
+
 // Guards a launcher's run: a second run is refused while one is under way.
 class RunScope {
 public:
-    explicit RunScope(ProgramState& ps) : ps_(ps), refused_(ps.scans.RunActive) { ps.scans.RunActive = true; }
+    explicit RunScope(ProgramState& ps) : ps_(ps), refused_(ps.scans.Graph.GraphRunActive) { ps.scans.Graph.GraphRunActive = true; }
     ~RunScope() {
-        if (!refused_) ps_.scans.RunActive = false;
+        if (!refused_) ps_.scans.Graph.GraphRunActive = false;
     }
     bool Refused() const { return refused_; }
 
@@ -55,12 +64,12 @@ private:
 bool NatalSeriesFromWindows(ProgramState& ps, float years) {
     TakeInputWindowSettings(ps);
     DataSetFields natal = FormOf<InputD>().Fields();
-    return ComputeNatalDynesSeries(ps, natal, FormOf<InputD1>().Fields(), years);
+    return ComputeNatalDynesSeries(ps, natal, FormOf<InputD1>().Fields(), years, ProgressWindow());
 }
 
 bool DualSeries(ProgramState& ps, float years) {
     ps.scans.BestDaysMode = 1;
-    const bool done = ComputeDualDynesSeries(ps, years);
+    const bool done = ComputeDualDynesSeries(ps, years, ProgressWindow());
     ps.scans.BestDaysMode = 0;
     return done;
 }
@@ -74,7 +83,6 @@ void SelectAngles(int choice) {
 
 void SetCheck21(ProgramState& ps, int value) {
     ps.scans.Check21 = value;
-    if (FormLoaded<Params>()) FormOf<Params>().Check21.SetValue(value);
 }
 
 void TakeInputWindowSettings(ProgramState& ps) {
