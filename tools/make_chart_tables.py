@@ -10,6 +10,12 @@ HCDATA.DAT, cusp-label pen positions of the wheel (121 whole numbers):
   Its five pieces (degrees tens, degrees units, sign glyph, minutes tens,
   minutes units) stand at x0 - 2, x0 + 6, x0 + 16, x0 + 33, x0 + 40, all at
   y. Rounded to whole numbers; element 120 is 0.
+  The Ascendant (180 degrees) and the Descendant (0 degrees) have no room
+  beside the circle for that spread: their labels are set close, the pieces
+  at x1, x1 + 5, x1 + 11, x1 + 18, x1 + 22 (about 26 units in all), ending
+  2 units left of the circle (x1 = -245) or beginning 2 units right of it
+  (x1 = 219), so that they stay within the printed page (+-251 units) and
+  a window of the usual size.
 
 RADIUS.DAT, the radius of the wheel's body ring for each whole degree 0..360:
   the largest whole radius r at which a glyph cell 12 wide and 14 high, hung
@@ -69,8 +75,13 @@ def hcdata():
             x0 = x - 49
         yi = round_half_away(y)
         pieces = []
-        for dx in (-2, 6, 16, 33, 40):
-            pieces += [round_half_away(x0 + dx), yi]
+        if a in (0, 180):
+            x1 = 219 if a == 0 else -245
+            for dx in (0, 5, 11, 18, 22):
+                pieces += [x1 + dx, yi]
+        else:
+            for dx in (-2, 6, 16, 33, 40):
+                pieces += [round_half_away(x0 + dx), yi]
         rows.append(",".join(str(v) for v in pieces))
     rows.append("0")
     return rows

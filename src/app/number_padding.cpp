@@ -4,7 +4,12 @@
 
 namespace {
 
-bool IsNegativeZeroComma(const std::string& text) { return text.compare(0, 3, "-0,") == 0; }
+// "-0," or "-0." then digits: a negative number above -1. Its value may read
+// as 0 ("-0,5" stops at the comma, "-0.00" rounds to zero), yet it carries a
+// minus sign and is padded as a negative number so the field keeps its width.
+bool IsNegativeZeroComma(const std::string& text) {
+    return text.compare(0, 3, "-0,") == 0 || text.compare(0, 3, "-0.") == 0;
+}
 
 std::string Blanks(int n, const std::string& text) { return std::string(static_cast<size_t>(n), ' ') + text; }
 

@@ -2,8 +2,8 @@
 // Right-aligning of numbers already formatted as text: each function returns
 // the text with blanks in front, so that the integer part with its sign ends
 // at a fixed column. The value tested is the text's leading number; a text
-// beginning "-0," (a negative number above -1 with a decimal comma) counts as
-// negative. No text is ever shortened.
+// beginning "-0," or "-0." (a negative number above -1, "-0.00" included)
+// counts as negative. No text is ever shortened.
 #include <string>
 
 // Field 2: one blank below 10.

@@ -73,6 +73,10 @@ void ComputeCompositeCuspsAtLatitude(ChartState& cs, double latitude) {
     h.NegLatitudeRad = phi == 0.0 ? 0.00001 : -phi;
     ComputeHouseCusps(h);
     for (int k = 1; k <= 12; ++k) cs.WorkCusps[k] = Normalize360(h.WorkCusps[k]);
+    // The Ascendant the wheel shows is that of the latitude, on its cusp,
+    // not the midpoint of the two Ascendants.
+    cs.WorkLongitudes[14] = cs.WorkCusps[4];
+    cs.WorkDeclinations[14] = RadToDeg(std::asin(std::sin(eps) * std::sin(DegToRad(cs.WorkCusps[4]))));
     AssignHouses(cs);
     cs.WheelHouseString = cs.HouseString;
 }

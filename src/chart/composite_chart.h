@@ -17,7 +17,8 @@ void ComputeCompositeHouses(ChartState& cs);
 // Cusps of HouseSystemCode for the composite chart in the working chart at
 // a latitude (degrees.minutes, South negative): from the composite MC (body
 // 15) and its right ascension, with the obliquity 23.4522944 degrees.
-// Writes WorkCusps (tenth house first, 0..360) and the houses of the bodies
+// Writes WorkCusps (tenth house first, 0..360), the Ascendant (body 14, its
+// longitude and declination) of that latitude, and the houses of the bodies
 // into HouseString and WheelHouseString; CompositeHouseString keeps the
 // midpoint houses the reports use.
 void ComputeCompositeCuspsAtLatitude(ChartState& cs, double latitude);

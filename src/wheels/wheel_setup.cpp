@@ -9,6 +9,7 @@
 #include "platform/dates.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
+#include "platform/text_file.h"
 #include "program_state.h"
 #include "reports/longitude_format.h"
 
@@ -46,7 +47,8 @@ void PutLines(std::vector<std::string>& header, const ChartLines& l, bool withSi
     if (withSidereal) header[6] = l.sidereal;
 }
 
-void SetOrbFile(ProgramState& ps, const char* name) { ps.settings.CurrentOrbFile = ps.settings.AppPath + name; }
+// The orb file of that name in the program folder.
+void SetOrbFile(ProgramState& ps, const char* name) { ps.settings.CurrentOrbFile = JoinPath(ps.settings.AppPath, name); }
 
 void SingleWheel(ProgramState& ps) {
     WheelState& ws = ps.wheels;
@@ -86,7 +88,7 @@ void FillWheelLegend(ProgramState& ps) {
 void SetUpNatalWheel(ProgramState& ps, bool magi) {
     FillWheelLegend(ps);
     ps.wheels.ChartCount = 1;
-    SetOrbFile(ps, magi ? "\\MAGI_NAT.ORB" : "\\NATAL.ORB");
+    SetOrbFile(ps, magi ? "MAGI_NAT.ORB" : "NATAL.ORB");
     LoadWorkingChart(ps, false);
     SingleWheel(ps);
     ps.chart.ChartKind = 0;
@@ -97,13 +99,13 @@ void SetUpTransitWheel(ProgramState& ps) {
     WheelState& ws = ps.wheels;
     ws.WheelHeader1[1] = "Transit chart";
     PutLines(ws.WheelHeader1, LinesOf(ps, true), true);
-    SetOrbFile(ps, "\\TRANSIT.ORB");
+    SetOrbFile(ps, "TRANSIT.ORB");
     LoadWorkingChart(ps, true);
     SingleWheel(ps);
     if (ps.people.SecondPersonChecked == 1) {
         ws.WheelHeader1[1] = ps.people.SecondPersonCaption;
         ws.WheelHeader1[6] = ps.chart.SecondSiderealText;
-        SetOrbFile(ps, "\\NATAL.ORB");
+        SetOrbFile(ps, "NATAL.ORB");
     }
     ps.chart.ChartKind = 3;
 }
@@ -113,7 +115,7 @@ void SetUpVenusZodiacWheel(ProgramState& ps) {
     WheelState& ws = ps.wheels;
     ChartState& cs = ps.chart;
     ws.WheelHeader1[7].clear();
-    SetOrbFile(ps, "\\NATAL.ORB");
+    SetOrbFile(ps, "NATAL.ORB");
     const double venus = cs.NatalLongitudes[3];
     for (int i = 1; i <= 15; ++i) {
         cs.WorkLongitudes[i] = Normalize360(360 - venus + cs.NatalLongitudes[i]);
@@ -185,7 +187,7 @@ void SetUpCompositeWheel(ProgramState& ps, const std::string& typed) {
     cs.CompositeLatText = answer;
     const double latitude = Val(answer);
     if (latitude != 99) ComputeCompositeCuspsAtLatitude(cs, latitude);
-    SetOrbFile(ps, "\\COMPOSIT.ORB");
+    SetOrbFile(ps, "COMPOSIT.ORB");
     FillWheelLegend(ps);
     ws.ChartCount = 1;
     const std::string houseSystem = ws.WheelHeader1[7];
@@ -209,13 +211,14 @@ void SetUpCompositeWheel(ProgramState& ps, const std::string& typed) {
 void FillDualWheelLegend(ProgramState& ps, DualFiller filler) {
     ChartState& cs = ps.chart;
     WheelState& ws = ps.wheels;
+    ws.DualFillerUsed = static_cast<int>(filler);
     const bool person = ps.people.SecondPersonChecked != 0;
-    const char* transitOrbs = filler == DualFiller::Plain ? "\\NAT2TRAN.ORB"
-                              : filler == DualFiller::Magi ? "\\MAGI.ORB"
-                                                           : "\\VENUS_Z.ORB";
-    const char* personOrbs = filler == DualFiller::Plain ? "\\SYNASTRY.ORB"
-                             : filler == DualFiller::Magi ? "\\MAGI.ORB"
-                                                          : "\\VENUS_Z.ORB";
+    const char* transitOrbs = filler == DualFiller::Plain ? "NAT2TRAN.ORB"
+                              : filler == DualFiller::Magi ? "MAGI.ORB"
+                                                           : "VENUS_Z.ORB";
+    const char* personOrbs = filler == DualFiller::Plain ? "SYNASTRY.ORB"
+                             : filler == DualFiller::Magi ? "MAGI.ORB"
+                                                          : "VENUS_Z.ORB";
     const std::string suffix = filler == DualFiller::Venus ? " - natal (Venus Zodiac)" : " - natal";
     ws.WheelHeader1.assign(8, "");
     ws.WheelHeader2.assign(8, "");

@@ -43,4 +43,9 @@ struct WheelState {
     int FormLoading = 0;
     // The angle of each body's glyph in the last ring drawn, by body 1..15.
     std::array<double, 16> BodyGlyphAngles{};
+
+    // --- the aspect tools
+    // The filler that set up the bi-wheel (0 plain, 1 Magi, 2 Venus zodiac),
+    // so that Switch runs it again.
+    int DualFillerUsed = 0;
 };

@@ -4,7 +4,11 @@
 
 #include "couple_fixtures.h"
 #include "main_window_fixture.h"
+#include "platform/text_file.h"
 #include "platform/ui/form_registry.h"
+#include "test_support.h"
+#include "wheels/ui/aspect_list_window.h"
+#include "wheels/ui/astro_line_window.h"
 #include "wheels/ui/wheels_window.h"
 
 namespace {
@@ -13,11 +17,15 @@ TEST_F(MainWindowTest, WheelItemsOpenTheWheelWindow) {
     SetOption(40, "0");
     TANDRELL& w = Start();
     fixtures::ComputeCouple(*ps, fixtures::NorthCouple());
+    for (const char* orbs : {"COMPOSIT.ORB", "SYNASTRY.ORB"})
+        testsupport::WriteBytes(JoinPath(ps->settings.AppPath, orbs),
+                                testsupport::ReadBytes(JoinPath(testsupport::ShippedDataDir(), orbs)));
     for (MenuItem* item : {&w.mnuWheelsSingleNatal, &w.mnuWheelsSingleNatalMagi, &w.mnuWheelsSingleTransits,
                            &w.mnuWheelsSingleVenusZodiac, &w.mnuWheelsDualNatTran, &w.mnuWheelsDualNatTranMagi,
                            &w.mnuWheelsDualNatTran_Venus})
         EXPECT_TRUE(item->Enabled()) << item->Caption();
-    EXPECT_FALSE(w.mnuWheelsAstroLine.Enabled());
+    EXPECT_TRUE(w.mnuWheelsAstroLine.Enabled());
+    EXPECT_EQ(w.mnuWheelsAstroLine.Shortcut(), "Ctrl+A");
 
     w.mnuWheelsSingleNatal.Click();
     ASSERT_TRUE(FormLoaded<Wheels>());
@@ -40,8 +48,23 @@ TEST_F(MainWindowTest, WheelItemsOpenTheWheelWindow) {
     QApplication::processEvents();
     EXPECT_EQ(ps->wheels.ChartCount, 1);
     EXPECT_EQ(ps->wheels.WheelHeader1[4], "Latitude = 51.30 North");
-    UnloadForm<Wheels>();
+
+    // AstroLine opens the aspect-line window anew, on its first page.
+    w.mnuWheelsAstroLine.Click();
+    ASSERT_TRUE(FormLoaded<AstrLine>());
+    EXPECT_TRUE(FormOf<AstrLine>().isVisible());
+    FormOf<AstrLine>().PageNumber = 2;
+    w.mnuWheelsAstroLine.Click();
     QApplication::processEvents();
+    EXPECT_EQ(FormOf<AstrLine>().PageNumber, 0);
+    // The Input item closes the wheel, the aspect lines and the aspect list.
+    FormOf<Wheels>().mnuAspects.Click();
+    ASSERT_TRUE(FormLoaded<CWAspect>());
+    w.mnuInputData.Click();
+    QApplication::processEvents();
+    EXPECT_FALSE(FormLoaded<Wheels>());
+    EXPECT_FALSE(FormLoaded<AstrLine>());
+    EXPECT_FALSE(FormLoaded<CWAspect>());
 }
 
 }  // namespace

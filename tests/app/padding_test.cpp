@@ -20,6 +20,10 @@ TEST(NumberPadding, PadSignedNumber) {
     EXPECT_EQ(PadSignedNumber("-150"), "-150");
     EXPECT_EQ(PadSignedNumber("12,5"), "  12,5");
     EXPECT_EQ(PadSignedNumber("-12,5"), " -12,5");
+    // A small negative value that rounds to zero keeps the field's width.
+    EXPECT_EQ(PadSignedNumber("-0.00"), "  -0.00");
+    EXPECT_EQ(PadSignedNumber("-0,00"), "  -0,00");
+    EXPECT_EQ(PadSignedNumber("0.00"), "   0.00");
 }
 
 TEST(NumberPadding, PadSignedNumber2) {
@@ -28,6 +32,7 @@ TEST(NumberPadding, PadSignedNumber2) {
     EXPECT_EQ(PadSignedNumber2("3"), "  3");
     EXPECT_EQ(PadSignedNumber2("-3"), " -3");
     EXPECT_EQ(PadSignedNumber2("-30"), "-30");
+    EXPECT_EQ(PadSignedNumber2("-0.00"), " -0.00");
 }
 
 TEST(NumberPadding, PadNumber5) {
@@ -38,6 +43,7 @@ TEST(NumberPadding, PadNumber5) {
     EXPECT_EQ(PadNumber5("0"), "     0");
     EXPECT_EQ(PadNumber5("-999"), "  -999");
     EXPECT_EQ(PadNumber5("1000"), "  1000");
+    EXPECT_EQ(PadNumber5("-0.00"), "    -0.00");
 }
 
 TEST(NumberPadding, PadPositive) {
@@ -46,4 +52,5 @@ TEST(NumberPadding, PadPositive) {
     EXPECT_EQ(PadPositive("0"), " 0");
     // A negative value above -1 with a decimal comma lines up with the others.
     EXPECT_EQ(PadPositive("-0,5"), "-0,5");
+    EXPECT_EQ(PadPositive("-0.00"), "-0.00");
 }

@@ -258,4 +258,18 @@ TEST(InterchartPairs, ListingShowsTheParallelsWholeNetCredit) {
     EXPECT_DOUBLE_EQ(ps.interchart.PairNetHarmony, 26.5);
 }
 
+// A discord too small to show still prints in the harmony column's width.
+TEST(InterchartPairs, ListingLinesKeepTheirColumnsForSmallDiscords) {
+    ProgramState ps;
+    ictest::Blank(ps);
+    ps.chart.QuietMode = 0;
+    ps.interchart.ListEachAspect = 1;
+    // Mars square Mars 9.997 degrees wide (window and base 10): v = 0.003,
+    // net -(v + v/4).
+    ps.chart.SecondLongitudes[4] = 99.997;
+    ScoreInterchartPair(ps, 4, 4);
+    ASSERT_EQ(ps.output.OutputLineCount, 1);
+    EXPECT_EQ(ps.output.OutputBuffer[0], "  MARS      square      MARS         0.00      -0.00");
+}
+
 }  // namespace

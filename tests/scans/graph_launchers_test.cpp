@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "app/ui/ui_state.h"
 #include "chart_run_setup.h"
 #include "couple_fixtures.h"
@@ -18,10 +20,19 @@
 #include "scans/graph_table_file.h"
 #include "scans/ui/cosmodyne_graphs_window.h"
 #include "scans/ui/graph_launchers.h"
+#include "scans/ui/set_start_time_window.h"
 #include "series_fields.h"
 #include "test_support.h"
 
 namespace {
+
+// With TANDRELL_SNAPSHOT_DIR set, the graph window's picture is saved there
+// to be looked at by hand.
+void Snapshot(const char* name) {
+    const char* dir = std::getenv("TANDRELL_SNAPSHOT_DIR");
+    if (!dir || !FormLoaded<Cosmodyne_graphs>()) return;
+    FormOf<Cosmodyne_graphs>().grab().save(QString::fromStdString(JoinPath(dir, name)));
+}
 
 class GraphLaunchersTest : public ::testing::Test {
 protected:
@@ -37,6 +48,7 @@ protected:
     }
     void TearDown() override {
         UnloadForm<Cosmodyne_graphs>();
+        UnloadForm<frmSetStartTime>();
         UnloadForm<InputD>();
         UnloadForm<InputD1>();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -100,6 +112,7 @@ TEST_F(GraphLaunchersTest, NatalLauncherOpensTheGraphAndLeavesTheNatalWindow) {
     EXPECT_EQ(g.Model().RowCount, 91);
     EXPECT_EQ(g.Caption().substr(0, 19), "Natal Cosmodynes - ");
     EXPECT_FALSE(ps.scans.Graph.GraphRunActive);
+    Snapshot("natal_series.png");
 
     // Cancelled once a table exists: the graph window opens on the last table.
     UnloadForm<Cosmodyne_graphs>();
@@ -150,4 +163,37 @@ TEST_F(GraphLaunchersTest, DualAndBothLaunchers) {
     cmdBothDynes_Graph_Click(ps);
     EXPECT_FALSE(FormLoaded<Cosmodyne_graphs>());
     EXPECT_EQ(File(), file);
+}
+
+TEST_F(GraphLaunchersTest, AroundTheClockFromItsSettingsWindow) {
+    DialogRecorder dialogs;
+    cmdDualDynesAroundClock_Click();
+    frmSetStartTime& w = FormOf<frmSetStartTime>();
+    // Times reaching midnight: a message, no run.
+    w.txtStartHour.SetText("2");
+    w.cmdDrawGraph.PerformClick();
+    EXPECT_FALSE(FormLoaded<Cosmodyne_graphs>());
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_NE(dialogs.Prompts()[0].text.find("midnight"), std::string::npos);
+    // Clamps, then the run: natal 1:00 .. 23:00 against 0:30 .. 23:30.
+    w.txtStartHour.SetText("1");
+    w.txtInterval.SetText("2.5");
+    w.cmdDrawGraph.PerformClick();
+    EXPECT_EQ(w.txtInterval.Text(), "2");
+    EXPECT_EQ(w.txtStartMinute.Text(), "00");
+    ASSERT_TRUE(FormLoaded<Cosmodyne_graphs>());
+    Cosmodyne_graphs& g = FormOf<Cosmodyne_graphs>();
+    EXPECT_EQ(g.Model().RowCount, 24);
+    EXPECT_EQ(ps.chart.AroundClockMode, 1);
+    EXPECT_EQ(ps.scans.BestDaysMode, 0);
+    EXPECT_EQ(g.mnuHouse[12]->Caption(), "23:00");
+    EXPECT_EQ(g.Caption().substr(0, 40), "Dual Cosmodynes Around the Clock - for 0");
+    EXPECT_NE(g.Caption().find(" - Asc and MC"), std::string::npos);
+    // The input windows keep the last times: 11 P.M. and 11:30 P.M.
+    EXPECT_EQ(FormOf<InputD>().txtBirthHour.Text(), "11");
+    EXPECT_TRUE(FormOf<InputD>().optPM.Value());
+    EXPECT_EQ(FormOf<InputD1>().txtDiurnalMinute.Text(), "30");
+    EXPECT_TRUE(FormOf<InputD1>().optDiurnalPM.Value());
+    EXPECT_TRUE(w.isVisible() || !w.IsLoaded() == false);
+    Snapshot("around_clock.png");
 }

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "app/options_file.h"
 #include "golden_compare.h"
+#include "platform/text_file.h"
 #include "program_state.h"
 #include "wheel_test_support.h"
 #include "test_support.h"
@@ -75,6 +77,7 @@ TEST(WheelPaint, PageSpokesEndOnTheCirclesOnLetterAndA4) {
         for (const Paper& p : papers) {
             ProgramState ps;
             SetUpWheel(ps, fixtures::NorthCouple(), wheel);
+            ps.settings.OptionValues[178] = 0;  // no aspect grid: its lines are no spokes
             RecordingSurface page(p.widthIn * 600, p.heightIn * 600, 600);
             PaintWheelPage(ps, page, {});
             SCOPED_TRACE(p.name);
@@ -132,6 +135,7 @@ TEST(WheelPaint, PageLegendSiderealAndPersonalLines) {
     SetUpWheel(ps, fixtures::NorthCouple(), Wheel::Natal);
     ps.settings.OptionValues[198] = 1;
     ps.settings.OptionValues[174] = 1;
+    ps.settings.OptionValues[178] = 0;  // no grid: the page ends with the personal lines' font
     ps.wheels.WheelHeader1[1] = "Ren\xE9" "e - natal";
     RecordingSurface page(2400, 3150, 300);
     const std::vector<std::string> lines = ReadPersonalLines(testsupport::ShippedDataDir(), 1);
@@ -224,6 +228,9 @@ TEST(WheelPaint, GoldenRecordings) {
         std::string text;
         if (g.page) {
             ps.settings.OptionValues[174] = 1;
+            // The print reads the wheel's orbs before the page, for its aspect grid.
+            ps.settings.CurrentOrbFile = JoinPath(testsupport::ShippedDataDir(), "SYNASTRY.ORB");
+            ASSERT_TRUE(LoadOrbsFile(ps.settings));
             RecordingSurface page(8.0 * 300, 10.5 * 300, 300);
             PaintWheelPage(ps, page, {"Chart prepared by: Tester", "Street 1"});
             text = wheeltest::CallsText(page);

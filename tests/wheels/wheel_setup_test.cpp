@@ -5,6 +5,7 @@
 #include "chart/composite_chart.h"
 #include "couple_fixtures.h"
 #include "dialog_responder.h"
+#include "platform/text_file.h"
 #include "program_state.h"
 #include "wheel_test_support.h"
 #include "wheels/wheel_setup.h"
@@ -25,11 +26,11 @@ TEST(WheelSetup, LegendLines) {
     EXPECT_EQ(h[4], "71.04 EAST");
     EXPECT_EQ(h[5], "40.43 NORTH");
     EXPECT_EQ(h[7], "Placidus");
-    EXPECT_EQ(ps.settings.CurrentOrbFile, ps.settings.AppPath + "\\NATAL.ORB");
+    EXPECT_EQ(ps.settings.CurrentOrbFile, JoinPath(ps.settings.AppPath, "NATAL.ORB"));
     ps.chart.NatalZone = 5;
     SetUpNatalWheel(ps, true);
     EXPECT_EQ(ps.wheels.WheelHeader1[3], "9.30 P.M. ( 5)");
-    EXPECT_EQ(ps.settings.CurrentOrbFile, ps.settings.AppPath + "\\MAGI_NAT.ORB");
+    EXPECT_EQ(ps.settings.CurrentOrbFile, JoinPath(ps.settings.AppPath, "MAGI_NAT.ORB"));
     EXPECT_EQ(ps.wheels.ChartCount, 1);
     EXPECT_EQ(ps.wheels.WheelLayout, 0);
 }
@@ -40,13 +41,13 @@ TEST(WheelSetup, TransitWheelOfASecondPerson) {
     SetUpTransitWheel(ps);
     EXPECT_EQ(ps.wheels.WheelHeader1[1], "Bruno Example");
     EXPECT_EQ(ps.wheels.WheelHeader1[6], ps.chart.SecondSiderealText);
-    EXPECT_EQ(ps.settings.CurrentOrbFile, ps.settings.AppPath + "\\NATAL.ORB");
+    EXPECT_EQ(ps.settings.CurrentOrbFile, JoinPath(ps.settings.AppPath, "NATAL.ORB"));
     EXPECT_EQ(ps.chart.ChartKind, 3);
     ProgramState pt;
     wheeltest::ComputeWheelCouple(pt, fixtures::NorthTransits());
     SetUpTransitWheel(pt);
     EXPECT_EQ(pt.wheels.WheelHeader1[1], "Transit chart");
-    EXPECT_EQ(pt.settings.CurrentOrbFile, pt.settings.AppPath + "\\TRANSIT.ORB");
+    EXPECT_EQ(pt.settings.CurrentOrbFile, JoinPath(pt.settings.AppPath, "TRANSIT.ORB"));
 }
 
 TEST(WheelSetup, DualLegendsAndOrbFiles) {
@@ -56,7 +57,7 @@ TEST(WheelSetup, DualLegendsAndOrbFiles) {
     FillDualWheelLegend(pt, DualFiller::Plain);
     EXPECT_EQ(pt.wheels.WheelHeader2[1], "Diurnal data");
     EXPECT_EQ(pt.wheels.WheelHeader2[6], "Outer = transits");
-    EXPECT_EQ(pt.settings.CurrentOrbFile, pt.settings.AppPath + "\\NAT2TRAN.ORB");
+    EXPECT_EQ(pt.settings.CurrentOrbFile, JoinPath(pt.settings.AppPath, "NAT2TRAN.ORB"));
     pt.settings.OptionValues[216] = 0;
     FillDualWheelLegend(pt, DualFiller::Plain);
     EXPECT_EQ(pt.wheels.WheelHeader2[6], "Inner = transits");
@@ -69,12 +70,12 @@ TEST(WheelSetup, DualLegendsAndOrbFiles) {
         DualFiller filler;
         const char* orbs;
         const char* line1;
-    } cases[] = {{DualFiller::Plain, "\\SYNASTRY.ORB", "Alice Sample - natal"},
-                 {DualFiller::Magi, "\\MAGI.ORB", "Alice Sample - natal"},
-                 {DualFiller::Venus, "\\VENUS_Z.ORB", "Alice Sample - natal (Venus Zodiac)"}};
+    } cases[] = {{DualFiller::Plain, "SYNASTRY.ORB", "Alice Sample - natal"},
+                 {DualFiller::Magi, "MAGI.ORB", "Alice Sample - natal"},
+                 {DualFiller::Venus, "VENUS_Z.ORB", "Alice Sample - natal (Venus Zodiac)"}};
     for (const Case& c : cases) {
         FillDualWheelLegend(ps, c.filler);
-        EXPECT_EQ(ps.settings.CurrentOrbFile, ps.settings.AppPath + c.orbs);
+        EXPECT_EQ(ps.settings.CurrentOrbFile, JoinPath(ps.settings.AppPath, c.orbs));
         EXPECT_EQ(ps.wheels.WheelHeader1[1], c.line1);
         EXPECT_EQ(ps.wheels.WheelHeader2[1], "Bruno Example");
         EXPECT_EQ(ps.wheels.WheelHeader2[6], ps.chart.SecondSiderealText);
@@ -139,6 +140,7 @@ TEST(WheelSetup, CompositeWheelHonoursItsLatitude) {
     SetUpCompositeWheel(ps, "99");
     const auto midpointCusps = ps.chart.WorkCusps;
     const std::string midpointHouses = ps.chart.CompositeHouseString;
+    EXPECT_NEAR(ps.chart.WorkLongitudes[14], midpointCusps[4], 1e-6);
     EXPECT_EQ(ps.wheels.WheelHeader1[4], "Midpoint composite houses");
     EXPECT_EQ(ps.wheels.WheelHeader1[5], "Koch");
     EXPECT_EQ(ps.wheels.WheelHeader1[3], "Composite chart");
@@ -151,6 +153,12 @@ TEST(WheelSetup, CompositeWheelHonoursItsLatitude) {
     // Cusps of the house system at that latitude: the MC is the composite MC.
     EXPECT_NEAR(ps.chart.WorkCusps[1], ps.chart.WorkLongitudes[15], 1e-6);
     EXPECT_GT(std::fabs(ps.chart.WorkCusps[4] - midpointCusps[4]), 0.01);
+    // The Ascendant glyph stands on the Ascendant of that latitude, with its
+    // declination; at 99 it is the midpoint of the two Ascendants.
+    EXPECT_EQ(ps.chart.WorkLongitudes[14], ps.chart.WorkCusps[4]);
+    EXPECT_NEAR(std::sin(ps.chart.WorkDeclinations[14] * M_PI / 180),
+                std::sin(23.4522944 * M_PI / 180) * std::sin(ps.chart.WorkCusps[4] * M_PI / 180), 1e-9);
+    EXPECT_EQ(HouseOfBody(ps.chart.WheelHouseString, 14), 1);
     // The reports keep the midpoint houses.
     EXPECT_EQ(ps.chart.CompositeHouseString, midpointHouses);
     for (int k = 1; k <= 12; ++k) {

@@ -68,7 +68,9 @@ TEST_F(WheelsWindowTest, SingleWheelOpensWithItsMenus) {
     EXPECT_TRUE(w.mnuChartType.Visible());
     EXPECT_FALSE(w.mnuSwitch.Visible());
     EXPECT_TRUE(w.mnuCTAmerican.Checked());
-    EXPECT_FALSE(w.mnuPrintChartwheel.Enabled());
+    EXPECT_TRUE(w.mnuPrintChartwheel.Enabled());
+    EXPECT_EQ(w.mnuOrbsChange.Shortcut(), "F11");
+    EXPECT_EQ(w.mnuOrbsEdit.Shortcut(), "F12");
     EXPECT_EQ(w.mnuCTEuropean.Shortcut(), "F8");
     const QImage picture = w.grab().toImage();
     EXPECT_GT(InkPixels(picture), 500);

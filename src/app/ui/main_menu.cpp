@@ -100,11 +100,6 @@ MainMenu::MainMenu(QMenuBar* bar)
         item->SetVisible(false);
         item->SetEnabled(false);
     }
-
-    // Their work is not built yet: the aspect-line window. The wheel window
-    // enables what it offers.
-    for (MenuItem* item : {&mnuWheelsAstroLine})
-        item->SetEnabled(false);
 }
 
 std::array<MenuItem*, 10> MainMenu::HouseItems() {

@@ -15,13 +15,15 @@
 #include "people/ui/input_window_hooks.h"
 #include "people/ui/input_window_link.h"
 #include "platform/ui/form_registry.h"
+#include "wheels/ui/aspect_list_window.h"
+#include "wheels/ui/astro_line_window.h"
 #include "wheels/ui/wheels_window.h"
 #include "program_state.h"
 #include "scans/ui/cosmodyne_graphs_window.h"
 #include "scans/ui/graph_chart_window.h"
 
-// Windows not yet part of the program (the wheels, aspect lines, aspect
-// grid and graph windows) join the calls below as they are built.
+// Windows not yet part of the program (the graph window) join the calls
+// below as they are built.
 
 bool LoadStartupNotice(ProgramState&) {
     FormOf<TITLE>();
@@ -89,6 +91,9 @@ void ShowInputWindows(ProgramState&) { ShowInputAndListWindows(); }
 void ShowInputWindowsForInput(ProgramState& ps) { InputMenuShowWindows(ps); }
 
 void UnloadResultWindows() {
+    UnloadForm<Wheels>();
+    UnloadForm<AstrLine>();
+    UnloadForm<CWAspect>();
     UnloadForm<OutputD1>();
     UnloadForm<Cosmodyne_graphs>();
     UnloadForm<Graph>();

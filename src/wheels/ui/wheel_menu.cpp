@@ -5,6 +5,7 @@
 #include "app/ui/wheel_window_hook.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
+#include "wheels/ui/astro_line_window.h"
 #include "wheels/ui/wheels_window.h"
 #include "wheels/wheel_setup.h"
 
@@ -57,4 +58,8 @@ void InstallWheelWindows(TANDRELL& w) {
     w.mnuWheelsDualNatTran.Click = [&w] { OpenDual(w, DualFiller::Plain); };
     w.mnuWheelsDualNatTranMagi.Click = [&w] { OpenDual(w, DualFiller::Magi); };
     w.mnuWheelsDualNatTran_Venus.Click = [&w] { OpenDual(w, DualFiller::Venus); };
+    w.mnuWheelsAstroLine.Click = [] {
+        UnloadForm<AstrLine>();
+        FormOf<AstrLine>().Show();
+    };
 }

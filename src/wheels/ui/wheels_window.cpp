@@ -8,7 +8,9 @@
 #include "people/ui/input_window_hooks.h"
 #include "platform/numbers.h"
 #include "platform/screen_pointer.h"
+#include "platform/ui/form_registry.h"
 #include "program_state.h"
+#include "wheels/ui/aspect_list_window.h"
 #include "wheels/wheel_paint.h"
 
 Wheels::Wheels()
@@ -23,10 +25,11 @@ Wheels::Wheels()
       mnuCTEuropean(mnuChartType, "&European", "F8"),
       mnuHelp(menuBar(), "&Help", MenuKind::Item) {
     mnuCTAmerican.SetChecked(true);
-    // The aspect list, the orb files, printing and the exchange of the two
-    // charts come with the aspect tools.
-    for (MenuItem* item : {&mnuAspects, &mnuOrbs, &mnuOrbsChange, &mnuOrbsEdit, &mnuPrintChartwheel, &mnuSwitch})
-        item->SetEnabled(false);
+    mnuAspects.Click = [this] { mnuAspects_Click(); };
+    mnuOrbsChange.Click = [this] { mnuOrbsChange_Click(); };
+    mnuOrbsEdit.Click = [this] { mnuOrbsEdit_Click(); };
+    mnuPrintChartwheel.Click = [this] { mnuPrintChartwheel_Click(); };
+    mnuSwitch.Click = [this] { mnuSwitch_Click(); };
     mnuCTAmerican.Click = [this] { mnuCTAmerican_Click(); };
     mnuCTEuropean.Click = [this] { mnuCTEuropean_Click(); };
     mnuHelp.Click = [this] { mnuHelp_Click(); };
@@ -56,6 +59,7 @@ void Wheels::Form_Load() {
     } else {
         mnuChartType.SetVisible(false);
     }
+    UnloadForm<CWAspect>();
     Form_Resize();
 }
 

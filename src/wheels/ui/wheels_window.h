@@ -1,8 +1,11 @@
 #pragma once
 // The wheel window: one chart as a single wheel or two as a bi-wheel,
-// drawn by the paint driver on every paint. Its menu bar: Aspects, Orbs,
-// Print and Switch (with the aspect tools), Type (American F7, European F8)
-// and Help. Esc and the right button return to the main window.
+// drawn by the paint driver on every paint. Its menu bar: Aspects (the
+// aspect list), Orbs (choose F11, edit F12), Print (full or half page),
+// Switch (a two-person bi-wheel's charts exchanged), Type (American F7,
+// European F8) and Help. Esc and the right button return to the main window.
+#include <QSize>
+
 #include "platform/ui/form.h"
 #include "platform/ui/menu_item.h"
 
@@ -26,9 +29,17 @@ public:
     void Form_Paint();
     void Form_KeyPress(int& keyAscii);
     void Form_MouseUp(int button, int shift, double x, double y);
+    void mnuAspects_Click();
+    void mnuOrbsChange_Click();
+    void mnuOrbsEdit_Click();
+    void mnuPrintChartwheel_Click();
+    void mnuSwitch_Click();
     void mnuCTAmerican_Click();
     void mnuCTEuropean_Click();
     void mnuHelp_Click();
+
+    // The inside size, in pixels, that the window has when maximised.
+    QSize MaximisedInsideSize() const;
 
 private:
     // Paints now: the window's picture is drawn at once, so menu handlers
