@@ -13,15 +13,26 @@ struct ProgramState;
 struct Settings;
 
 // The numbers of the lines, read by the rule above, at most maxCount of them.
+// A number beyond single precision's range reads as 0; TooLarge lists the
+// numbers of its lines (from 1).
+struct NumberLines {
+    std::vector<float> Numbers;
+    std::vector<int> TooLarge;
+};
+NumberLines ReadNumberLines(const std::vector<std::string>& lines, int maxCount);
 std::vector<float> ParseNumberLines(const std::vector<std::string>& lines, int maxCount);
 
 std::string OptionsFilePath(const Settings& s);
 std::string MasterOptionsFilePath(const Settings& s);
 
 // Reads "OPTIONS.OPT" into OptionValues 1..286. A missing file keeps the
-// earlier values and tells the user ("File Not Found"); false then.
+// earlier values and tells the user ("File Not Found"); false then. A number
+// too large to use is reported once for the file, with its lines, and the
+// option takes its value from "OPTIONS.MAS" (keeps its earlier value when
+// that has none to give).
 bool ReadOptionsFile(Settings& s);
-// Reads CurrentOrbFile into OrbValues 1..17, the same way.
+// Reads CurrentOrbFile into OrbValues 1..17, the same way; an orb too large
+// to use counts as 0.
 bool LoadOrbsFile(Settings& s);
 
 // Restore Default: copies "OPTIONS.MAS" over "OPTIONS.OPT". On failure the

@@ -67,6 +67,7 @@ bool SaveReportFileAs(ProgramState& ps, const std::string& chartName) {
     // The proposal is made from the chart's name, a program text; the chooser takes a path.
     request.fileName = TextToPath(ProposedReportFileName(chartName));
     request.patterns = {"*.DOC"};
+    request.filterName = "Data Files";
     auto chosen = ChooseFile(request);
     if (!chosen || chosen->empty()) return false;
     std::string path = *chosen;

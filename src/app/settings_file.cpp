@@ -54,7 +54,8 @@ void LoadSettings(Settings& s) {
     s.OutputWindowTop = 660;
     s.OutputWindowLeft = 0;
     s.OutputWindowHeight = 6540;
-    s.OutputWindowWidth = 9600;
+    // Wide enough for a page of 82 columns at the default font.
+    s.OutputWindowWidth = 10800;
     s.CurrentNamesFile = JoinPath(s.AppPath, "NAMES.FIL");
     s.CurrentCitiesFile = JoinPath(s.AppPath, "GA_MA.LL");
     s.StartScale = 287;

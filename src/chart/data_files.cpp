@@ -14,28 +14,44 @@
 
 namespace {
 
-// Calls fn(value) for every number of a file whose numbers are separated by
-// commas or line ends, in order, until fn returns false. Empty fields give 0,
-// as an empty item does when such a file is read item by item.
+// Calls fn(value, line) for every number of a file whose numbers are
+// separated by commas or line ends, in order, with the number of its line
+// (from 1), until fn returns false. Empty fields give 0, as an empty item
+// does when such a file is read item by item.
 template <typename Fn>
 void ForEachNumber(const std::string& bytes, Fn fn) {
     const char* p = bytes.data();
     const char* end = p + bytes.size();
+    int line = 1;
     while (p < end) {
         const char* fieldEnd = p;
         while (fieldEnd < end && *fieldEnd != ',' && *fieldEnd != '\n' && *fieldEnd != '\r') ++fieldEnd;
         const bool blankLineEnd = (fieldEnd == p) && fieldEnd < end && (*fieldEnd == '\n' || *fieldEnd == '\r');
         if (!blankLineEnd) {
-            if (!fn(Val(std::string_view(p, static_cast<size_t>(fieldEnd - p))))) return;
+            if (!fn(Val(std::string_view(p, static_cast<size_t>(fieldEnd - p))), line)) return;
         }
         p = fieldEnd;
-        // One comma ends a field; a CR LF (or LF) ends a line and the field on it.
+        // One comma ends a field; a CR LF (or LF, or CR) ends a line and the field on it.
         if (p < end && *p == ',') {
             ++p;
         } else {
-            while (p < end && (*p == '\r' || *p == '\n')) ++p;
+            while (p < end && (*p == '\r' || *p == '\n')) {
+                p += (*p == '\r' && p + 1 < end && p[1] == '\n') ? 2 : 1;
+                ++line;
+            }
         }
     }
+}
+
+// Tells the user which lines of a data file hold numbers its single
+// precision table cannot take; they count as 0.
+void ReportTooLarge(const std::string& name, const std::vector<int>& lines) {
+    if (lines.empty()) return;
+    std::string where = LineNumbersText(lines);
+    where[0] = 'L';
+    MsgBox(where + " of the data file " + name + (lines.size() == 1 ? " holds" : " hold") +
+               " a number too large to use. Such a number counts as 0.",
+           MsgButtons::OK, "Warning!", MsgIcon::Exclamation);
 }
 
 std::optional<std::string> OpenDataFile(const ProgramState& ps, const std::string& name) {
@@ -69,7 +85,7 @@ void LoadWholeNumbers(const ProgramState& ps, const std::string& name, std::arra
     if (!bytes) return;
     size_t i = 0;
     bool outOfRange = false;
-    ForEachNumber(*bytes, [&](double v) {
+    ForEachNumber(*bytes, [&](double v, int) {
         table[i++] = WholeTableValue(v, outOfRange);
         return i < N;
     });
@@ -101,18 +117,22 @@ void LoadDataFiles(ProgramState& ps) {
         for (auto& row : plane) row.fill(0.0f);
     if (auto bytes = OpenDataFile(ps, "DATA_VALUES_USED.DAT")) {
         const std::vector<std::string> lines = SplitTextLines(*bytes);
+        std::vector<int> tooLarge;
         size_t n = 0;
         for (int i = 0; i <= 10; ++i)
             for (int j = 0; j <= 10; ++j)
                 for (int k = 0; k <= 8; ++k, ++n) {
                     if (n >= lines.size()) continue;  // a short file leaves the rest at 0
                     const std::string& line = lines[n];
-                    const auto value = static_cast<float>(PointsLineValue(line.data(), static_cast<int>(line.size())));
+                    const std::optional<float> read = ToSingle(PointsLineValue(line.data(), static_cast<int>(line.size())));
+                    if (!read) tooLarge.push_back(static_cast<int>(n) + 1);
+                    const float value = read.value_or(0.0f);
                     // Both orders are written, so the later of two mirrored
                     // lines decides both elements.
                     cs.PointsCube[k][j][i] = value;
                     cs.PointsCube[k][i][j] = cs.PointsCube[k][j][i];
                 }
+        ReportTooLarge("DATA_VALUES_USED.DAT", tooLarge);
     }
 
     LoadWholeNumbers(ps, "RADIUS.DAT", cs.RingRadius);
@@ -121,14 +141,18 @@ void LoadDataFiles(ProgramState& ps) {
     cs.ChironDeclinationTable.assign(60000, 0.0f);
     if (auto bytes = OpenDataFile(ps, "CHIRON.DAT")) {
         size_t index = 0;
-        ForEachNumber(*bytes, [&](double v) {
+        std::vector<int> tooLarge;
+        ForEachNumber(*bytes, [&](double v, int line) {
+            const std::optional<float> read = ToSingle(v);
+            if (!read && (tooLarge.empty() || tooLarge.back() != line)) tooLarge.push_back(line);
             // Numbers alternate: longitude, then declination of the same day.
             if (index % 2 == 0)
-                cs.ChironLongitudeTable[index / 2] = static_cast<float>(v);
+                cs.ChironLongitudeTable[index / 2] = read.value_or(0.0f);
             else
-                cs.ChironDeclinationTable[index / 2] = static_cast<float>(v);
+                cs.ChironDeclinationTable[index / 2] = read.value_or(0.0f);
             ++index;
             return index < 2 * cs.ChironLongitudeTable.size();
         });
+        ReportTooLarge("CHIRON.DAT", tooLarge);
     }
 }

@@ -130,9 +130,16 @@ SaveOutcome WriteNameRecordToFile(ProgramState& ps, const NameRecord& record, co
     // Empty lines at the end hold no one, but the names list stops at the
     // first of them: left there, they would hide the record added after them.
     while (!oldLines.empty() && TrimBlanks(oldLines.back()).empty()) oldLines.pop_back();
+    // A line that is not a whole record shifts the list's reading: a record
+    // added after it would be read with fields of another. The user mends
+    // the list first; the file stays as it is.
+    if (!EveryLineIsWholeRecord(oldLines)) {
+        FileError(kNamesFileError);
+        return SaveOutcome::Failed;
+    }
 
     // Copy every line; each record of the same name is asked about separately.
-    // Lines that are not whole records are copied as they stand.
+    // Empty lines are copied as they stand.
     const std::string key = UpperCaseText(record.Name);
     std::vector<std::string> newLines;
     for (const auto& entry : ParseNamesFile(oldLines)) {

@@ -29,7 +29,8 @@ enum class SaveOutcome {
     Cancelled,  // the user cancelled the file chooser: nothing happened
     Refused,    // a box was refused with a message; no file touched
     Saved,      // the record is in the file
-    Failed,     // a file could not be read or written; the names file is as it was
+    Failed,     // a file could not be read or written, or the names file holds a line
+                // that is not a whole record; the names file is as it was
 };
 
 // Checks the boxes and builds the record; shows the message and gives
@@ -39,7 +40,8 @@ std::optional<NameRecord> BuildNameRecord(const NameSaveFields& fields);
 // The backup path: the last three characters replaced by "OLD".
 std::string NamesBackupPath(const std::string& path);
 
-// Copies the file at path into the scratch file in the program folder,
+// Refuses, with the names file's error message, a file holding a line that
+// is not a whole record. Otherwise copies the file at path into the scratch file in the program folder,
 // asking about each record of the same name, adds the record last, keeps the
 // old file as the backup and puts the new one in its place.
 SaveOutcome WriteNameRecordToFile(ProgramState& ps, const NameRecord& record, const std::string& path);

@@ -4,6 +4,17 @@
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
 
+const char* const kNamesFileError =
+    "You have an error in the current names file. You need to check and see if "
+    "you have entered the data correctly and in the proper amount. Please correct the data by "
+    "clicking on the Edit this List command button in the Names window and edit the incorrect data.";
+
+bool EveryLineIsWholeRecord(const std::vector<std::string>& lines) {
+    for (const auto& line : lines)
+        if (!TrimBlanks(line).empty() && !ParseNameRecordLine(line)) return false;
+    return true;
+}
+
 std::vector<NamesFileEntry> ParseNamesFile(const std::vector<std::string>& lines) {
     std::vector<NamesFileEntry> out;
     out.reserve(lines.size());

@@ -26,6 +26,14 @@ struct NamesReadResult {
 };
 NamesReadResult ReadNamesRecords(const std::vector<std::string>& lines);
 
+// The message for a names file the list cannot read record by record.
+extern const char* const kNamesFileError;
+
+// Whether every line that is not empty holds one whole record of eight
+// fields. A line of fewer or more fields makes the list, which reads fields
+// across line ends, take the next record's fields for its own.
+bool EveryLineIsWholeRecord(const std::vector<std::string>& lines);
+
 // "NAMES.FIL" in the program folder.
 std::string DefaultNamesFilePath(const std::string& appPath);
 

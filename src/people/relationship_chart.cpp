@@ -42,6 +42,30 @@ double DayNumberOf(ChartState& cs, int day, int month, int year) {
     return cs.JdnResult;
 }
 
+// The last day number the reader of date texts counts in the Julian
+// calendar: a typed date is Julian while its Julian day count is at most
+// 2299171 (15 October 1582 included), so the day number 2299161 must be
+// written as 5 October 1582 to be read back as itself; from 2299162 (16
+// October 1582) on the Gregorian date reads back right.
+constexpr double kLastJulianCalendarDay = 2299161.0;
+
+// The day number whose Gregorian date has the same day, month and year as
+// the Julian calendar date of the given day number: handed to the date text
+// writer, which writes Gregorian dates, it gives the Julian date's text.
+double GregorianDayOfJulianDate(double dayNumber) {
+    const long c = static_cast<long>(dayNumber) + 32082;
+    const long d = (4 * c + 3) / 1461;
+    const long e = c - 1461 * d / 4;
+    const long m = (5 * e + 2) / 153;
+    const long day = e - (153 * m + 2) / 5 + 1;
+    const long month = m + 3 - 12 * (m / 10);
+    const long year = d - 4800 + m / 10;
+    const long a = (14 - month) / 12;
+    const long y = year + 4800 - a;
+    const long mm = month + 12 * a - 3;
+    return static_cast<double>(day + (153 * mm + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045);
+}
+
 std::vector<std::string> SplitSlash(const std::string& text) {
     std::vector<std::string> parts(1);
     for (char c : text) {
@@ -105,7 +129,12 @@ RelationshipFill CalcRelationshipValues(ChartState& cs, const std::string& nameA
             cs.JulianDay += 1;
         }
     }
+    // The text is written in the calendar its reader applies, so that it
+    // reads back as the mean day on either side of the calendar switch.
+    const double meanDay = cs.JulianDay;
+    if (meanDay <= kLastJulianCalendarDay) cs.JulianDay = GregorianDayOfJulianDate(meanDay);
     JulianDayToDateText(cs, dateOrder);
+    cs.JulianDay = meanDay;
     cs.NatalDateText = cs.DateText;
     // The date parts by the regional order, read by the separators so that
     // a year of fewer than four digits reads as well.

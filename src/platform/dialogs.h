@@ -16,6 +16,9 @@ struct FileChooserRequest {
     std::string folder;             // where it opens, a path (UTF-8)
     std::string fileName;           // proposed name, a path (UTF-8)
     std::vector<std::string> patterns;  // such as "*.DOC"
+    // A program text naming the patterns ("Data Files"); when given, the
+    // chooser offers that one filter, as named, and no other.
+    std::string filterName;
 };
 
 class DialogHandler {

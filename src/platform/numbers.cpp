@@ -1,6 +1,7 @@
 #include "platform/numbers.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -197,6 +198,24 @@ double Val(std::string_view text) {
     const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (res.ec == std::errc::result_out_of_range) value = digits.find("e-") != std::string::npos ? 0.0 : HUGE_VAL;
     return negative ? -value : value;
+}
+
+std::optional<float> ToSingle(double x) {
+    if (!(std::fabs(x) <= static_cast<double>(std::numeric_limits<float>::max()))) return std::nullopt;
+    return static_cast<float>(x);
+}
+
+std::string LineNumbersText(const std::vector<int>& lines) {
+    if (lines.empty()) return "";
+    if (lines.size() == 1) return "line " + std::to_string(lines[0]);
+    std::string text = "lines ";
+    const size_t shown = std::min<size_t>(lines.size(), 10);
+    for (size_t i = 0; i < shown; ++i) {
+        if (i > 0) text += (i + 1 == shown && shown == lines.size()) ? " and " : ", ";
+        text += std::to_string(lines[i]);
+    }
+    if (shown < lines.size()) text += ", ...";
+    return text;
 }
 
 std::string Str(double x) { return StrText(x, 15); }

@@ -3,7 +3,9 @@
 // report masks expect.
 #include <string>
 #include <string_view>
+#include <optional>
 #include <type_traits>
+#include <vector>
 
 // Floor: the largest whole number not above x (Int(-0.5) = -1).
 double Int(double x);
@@ -16,6 +18,14 @@ int CInt(double x);
 // exponent; 0 when there is none ("  -2.5x" -> -2.5, "x" -> 0). The point is
 // always "." whatever the locale.
 double Val(std::string_view text);
+
+// The number as a single when single precision can hold it; nullopt for a
+// number beyond its range (or not a number), whose conversion to float
+// would be undefined. Numbers too small for it become 0 as usual.
+std::optional<float> ToSingle(double x);
+// The line numbers as a message names them: "line 5", "lines 5, 9 and 12";
+// beyond ten, the first ten and "...".
+std::string LineNumbersText(const std::vector<int>& lines);
 
 // A number as text, with a blank before a non-negative number (" 5", "-5").
 // Up to 15 significant digits for a double and 7 for a single; no zero before

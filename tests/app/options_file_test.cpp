@@ -3,6 +3,7 @@
 #include "app/editor_text.h"
 #include "app/options_file.h"
 #include "dialog_responder.h"
+#include "platform/text_file.h"
 #include "program_state.h"
 #include "test_support.h"
 
@@ -135,4 +136,47 @@ TEST(EditorText, UnwritableFileIsReported) {
     EXPECT_FALSE(SaveEditorText(testsupport::MakeTempDir() + "/missing/X.ORB", "1\r\n"));
     ASSERT_EQ(dialogs.Prompts().size(), 1u);
     EXPECT_FALSE(LoadEditorText(testsupport::MakeTempDir() + "/X.ORB"));
+}
+
+TEST(OptionsFile, NumbersTooLargeForSinglePrecisionAreReportedAndNotUsed) {
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK, 3);
+    Settings s = FreshSettings();
+    s.OptionValues.fill(-7);
+    std::string options, master;
+    for (int i = 1; i <= 24; ++i) {
+        options += (i == 18 ? "1e999" : i == 20 ? "9e99" : i == 22 ? "-4e38" : std::to_string(i)) + std::string("  #\r\n");
+        master += std::to_string(100 + i) + "  #\r\n";
+    }
+    testsupport::WriteBytes(OptionsFilePath(s), options);
+    testsupport::WriteBytes(MasterOptionsFilePath(s), master);
+    ASSERT_TRUE(ReadOptionsFile(s));
+    EXPECT_EQ(s.OptionValues[17], 17.0f);
+    EXPECT_EQ(s.OptionValues[18], 118.0f);  // from the master file
+    EXPECT_EQ(s.OptionValues[20], 120.0f);
+    EXPECT_EQ(s.OptionValues[22], 122.0f);
+    EXPECT_EQ(s.OptionValues[24], 24.0f);
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_EQ(dialogs.Prompts()[0].text, "Lines 18, 20 and 22 of the file " + PathToText(OptionsFilePath(s)) +
+                                             " hold a number too large to use. Such an option takes its default "
+                                             "value from " + PathToText(MasterOptionsFilePath(s)) + ".");
+    // A master that has none to give: the option keeps its earlier value.
+    testsupport::WriteBytes(MasterOptionsFilePath(s), "1\r\n");
+    s.OptionValues[18] = -7;
+    ASSERT_TRUE(ReadOptionsFile(s));
+    EXPECT_EQ(s.OptionValues[18], -7.0f);
+    EXPECT_EQ(s.OptionValues[20], 120.0f);
+    ASSERT_EQ(dialogs.Prompts().size(), 2u);
+
+    // An orb too large counts as 0; the largest single still reads.
+    s.CurrentOrbFile = s.AppPath + "/BIG.ORB";
+    s.OrbValues.fill(9);
+    testsupport::WriteBytes(s.CurrentOrbFile, "8\r\n1e999\r\n3.4e38\r\n");
+    ASSERT_TRUE(LoadOrbsFile(s));
+    EXPECT_EQ(s.OrbValues[1], 8.0f);
+    EXPECT_EQ(s.OrbValues[2], 0.0f);
+    EXPECT_EQ(s.OrbValues[3], 3.4e38f);
+    ASSERT_EQ(dialogs.Prompts().size(), 3u);
+    EXPECT_EQ(dialogs.Prompts()[2].text, "Line 2 of the file " + PathToText(s.CurrentOrbFile) +
+                                             " holds a number too large to use. Such an orb counts as 0.");
 }

@@ -6,6 +6,7 @@
 #include "app/output_buffer.h"
 #include "app/report_files.h"
 #include "dialog_responder.h"
+#include "platform/ui/qt_dialog_handler.h"
 #include "platform/text_file.h"
 #include "program_state.h"
 #include "test_support.h"
@@ -64,6 +65,7 @@ TEST(SavedReport, SaveAsProposesANameAndSaveReusesTheFile) {
     EXPECT_EQ(request.fileName, "Mary.DOC");
     EXPECT_EQ(request.folder, ps.settings.AppPath);
     EXPECT_TRUE(request.save);
+    EXPECT_EQ(ChooserFilter(request).toStdString(), "Data Files (*.DOC)");
     EXPECT_EQ(ps.output.ReportSaveFile, target + ".doc");
     EXPECT_EQ(testsupport::ReadBytes(target + ".doc"), "line 0\r\nline 1\r\nline 2\r\n\r\n\f\r\n");
 

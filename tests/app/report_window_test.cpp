@@ -4,6 +4,10 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QDir>
+#include <QFontMetrics>
+#include <QScrollBar>
+
+#include "app/settings_file.h"
 
 #include "app/report_files.h"
 #include "window_fixture.h"
@@ -257,4 +261,17 @@ TEST_F(ReportWindow, PrintedPagesHoldOption30LinesAndNeverRunOffThePaper) {
     pdfs = PdfFiles(AppFile("REPORTS"));
     ASSERT_EQ(pdfs.size(), 1u);
     EXPECT_GE(PdfPageCount(testsupport::ReadBytes(pdfs[0])), 2);
+}
+
+TEST_F(ReportWindow, OpensWideEnoughForAPageOf82ColumnsAtTheDefaultFont) {
+    LoadSettings(ps.settings);  // no settings file yet: the defaults
+    ShowPage({std::string(82, 'M'), "the widest pages, such as the natal aspect grid, are 82 columns"});
+    OutputD1& window = FormOf<OutputD1>();
+    QPlainTextEdit* text = window.RichText1.PlainTextEdit();
+    // The whole line shows: there is nothing to scroll to the side.
+    EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0);
+    const int columns = QFontMetrics(text->font()).horizontalAdvance(QString(82, 'M'));
+    EXPECT_GE(text->viewport()->width(), columns);
+    // The window still fits on a screen 1280 pixels wide.
+    EXPECT_LE(window.Width() / TwipsPerPixelX(), 1280);
 }

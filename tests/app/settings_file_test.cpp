@@ -29,7 +29,7 @@ TEST(SettingsFile, MissingFileGivesDefaultsWithoutMessage) {
     EXPECT_EQ(s.MainWindowWidth, 8550);
     EXPECT_EQ(s.OutputWindowTop, 660);
     EXPECT_EQ(s.OutputWindowHeight, 6540);
-    EXPECT_EQ(s.OutputWindowWidth, 9600);
+    EXPECT_EQ(s.OutputWindowWidth, 10800);
     EXPECT_EQ(s.CurrentNamesFile, s.AppPath + "/NAMES.FIL");
     EXPECT_EQ(s.CurrentCitiesFile, s.AppPath + "/GA_MA.LL");
     EXPECT_EQ(s.AtlasDir, "");
@@ -47,7 +47,7 @@ TEST(SettingsFile, WritesTheFixedLayout) {
         "[TANDRELL] - Do NOT change the order of these variables.\r\n"
         "FontSize= 10\r\nFontBold=-1\r\nFontItalic= 0\r\n"
         "TANDRELLTop= 0\r\nTANDRELLLeft= 0\r\nTANDRELLHeight= 675\r\nTANDRELLWidth= 8550\r\n"
-        "DataTop= 660\r\nDataLeft= 0\r\nDataHeight= 6540\r\nDataWidth= 9600\r\n"
+        "DataTop= 660\r\nDataLeft= 0\r\nDataHeight= 6540\r\nDataWidth= 10800\r\n"
         "DataFile=/home/x/FRIENDS.FIL\r\nGeoDataFile=" +
         s.AppPath + "/GA_MA.LL\r\nStartScale= 287\r\nTypeChart= 0\r\n";
     EXPECT_EQ(testsupport::ReadBytes(SettingsFilePath(s)), expected);
@@ -114,7 +114,7 @@ TEST(SettingsFile, AcceptanceTestsAndLineOrder) {
     EXPECT_EQ(s.MainWindowTop, -300);
     EXPECT_EQ(s.OutputWindowTop, 660);
     EXPECT_EQ(s.OutputWindowLeft, -15);
-    EXPECT_EQ(s.OutputWindowWidth, 9600);
+    EXPECT_EQ(s.OutputWindowWidth, 10800);
     EXPECT_EQ(s.CurrentNamesFile, s.AppPath + "/NAMES.FIL");
     EXPECT_EQ(s.CurrentCitiesFile, "/x/Y.LL");
     EXPECT_EQ(s.AtlasDir, "");

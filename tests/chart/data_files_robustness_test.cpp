@@ -71,3 +71,31 @@ TEST(DataFilesRobustness, HugeWholeNumbersAreHeldAtTheRangeOfTheTable) {
     EXPECT_EQ(ps.chart.RingRadius[0], INT_MAX);
     EXPECT_EQ(ps.chart.RingRadius[1], INT_MIN);
 }
+
+TEST(DataFilesRobustness, NumbersTooLargeForSinglePrecisionCountAsZero) {
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK, 4);  // two files missing, one message for each damaged file
+    ProgramState ps;
+    ps.settings.AppPath = testsupport::MakeTempDir();
+    testsupport::WriteBytes(ps.settings.AppPath + "/CHIRON.DAT",
+                            "256.5,-18.1\r\n1e999,-9e99\r\n256.7,-18.3\r\n-5e38,3e38\r\n");
+    testsupport::WriteBytes(ps.settings.AppPath + "/DATA_VALUES_USED.DAT",
+                            "ASC ASC conjunct = 6\r\nASC ASC semi-square = 9e99\r\n");
+    LoadDataFiles(ps);
+    EXPECT_EQ(ps.chart.ChironLongitudeTable[0], 256.5f);
+    EXPECT_EQ(ps.chart.ChironLongitudeTable[1], 0.0f);
+    EXPECT_EQ(ps.chart.ChironDeclinationTable[1], 0.0f);
+    EXPECT_EQ(ps.chart.ChironLongitudeTable[2], 256.7f);
+    EXPECT_EQ(ps.chart.ChironLongitudeTable[3], 0.0f);
+    EXPECT_EQ(ps.chart.ChironDeclinationTable[3], 3e38f);
+    EXPECT_EQ(ps.chart.PointsCube[0][0][0], 6.0f);
+    EXPECT_EQ(ps.chart.PointsCube[1][0][0], 0.0f);
+    std::vector<std::string> warnings;
+    for (const auto& p : dialogs.Prompts())
+        if (p.title == "Warning!") warnings.push_back(p.text);
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[0],
+              "Line 2 of the data file DATA_VALUES_USED.DAT holds a number too large to use. Such a number counts as 0.");
+    EXPECT_EQ(warnings[1],
+              "Lines 2 and 4 of the data file CHIRON.DAT hold a number too large to use. Such a number counts as 0.");
+}

@@ -4,6 +4,7 @@
 
 #include "app/settings.h"
 #include "chart/chart_state.h"
+#include "chart/time_scale.h"
 #include "people/input_readers.h"
 #include "people/relationship_chart.h"
 #include "people/second_set_values.h"
@@ -166,4 +167,34 @@ TEST(RelationshipChart, MinutesNeverShowSixty) {
     // 11:59 and 12:00 (noon) average to 11:59.5: the hour carries to noon.
     const RelationshipFill t = Mean({1, 1, 2000, 11.59f, "A.M."}, {1, 1, 2000, 12.00f, "P.M."});
     EXPECT_EQ(When(t), "1/1/2000 12:0 PM");
+}
+
+TEST(RelationshipChart, MeanDateReadsBackAcrossTheCalendarSwitch) {
+    // Dates before 15 October 1582 are read in the Julian calendar: the mean
+    // date is written so that it reads back as the day halfway between the births.
+    struct Case {
+        Birth a, b;
+        const char* when;
+    } cases[] = {
+        {{1, 1, 1500, 10.00f, "A.M."}, {1, 1, 1500, 10.00f, "A.M."}, "1/1/1500 10:0 AM"},
+        {{4, 10, 1582, 10.00f, "A.M."}, {16, 10, 1582, 10.00f, "A.M."}, "10/5/1582 10:0 AM"},
+        {{1, 10, 1582, 10.00f, "A.M."}, {21, 10, 1582, 10.00f, "A.M."}, "10/16/1582 10:0 AM"},
+        {{1, 1, 1500, 10.00f, "A.M."}, {1, 1, 1700, 10.00f, "A.M."}, "1/6/1600 10:0 AM"},
+        {{1, 1, 1300, 10.00f, "A.M."}, {1, 1, 1500, 10.00f, "A.M."}, "1/1/1400 10:0 AM"},
+        {{1, 1, 1900, 10.00f, "A.M."}, {2, 1, 2000, 10.00f, "A.M."}, "1/1/1950 10:0 PM"},
+    };
+    auto dayNumber = [](int day, int month, int year) {
+        ChartState cs;
+        cs.JdnDay = day, cs.JdnMonth = month, cs.JdnYear = year;
+        DateToJulianDay(cs);
+        return cs.JdnResult;
+    };
+    for (const Case& c : cases) {
+        const RelationshipFill r = Mean(c.a, c.b);
+        EXPECT_EQ(When(r), c.when);
+        const double sum = dayNumber(c.a.day, c.a.month, c.a.year) + dayNumber(c.b.day, c.b.month, c.b.year);
+        const double back = dayNumber(std::stoi(r.Day), std::stoi(r.Month), std::stoi(r.Year));
+        // Half a day more shows as the time 12 hours on.
+        EXPECT_EQ(back + (r.AM ? 0.0 : 0.5), sum / 2) << c.when;
+    }
 }

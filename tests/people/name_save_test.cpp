@@ -197,12 +197,12 @@ TEST_F(SaveFixture, RefusedInputLeavesFileUntouched) {
     EXPECT_FALSE(std::filesystem::exists(dir + "/wfyert.hyq"));
 }
 
-TEST_F(SaveFixture, ShortAndBlankLinesCopiedThrough) {
-    // Lines that are not records stay as they stand; empty lines at the end
-    // go, so that the names list, which stops at an empty line, shows the new record.
-    WriteFile({kOther, "Cut Short,05 Mar 1960,5.30", "", kOther, "", "  "});
+TEST_F(SaveFixture, BlankLinesCopiedThrough) {
+    // Empty lines stay as they stand; empty lines at the end go, so that the
+    // names list, which stops at an empty line, shows the new record.
+    WriteFile({kOther, "", kOther, "", "  "});
     EXPECT_EQ(Save(Jane()), SaveOutcome::Saved);
-    const std::vector<std::string> expected = {kOther, "Cut Short,05 Mar 1960,5.30", "", kOther, kJaneNew};
+    const std::vector<std::string> expected = {kOther, "", kOther, kJaneNew};
     EXPECT_EQ(testsupport::ReadBytes(file), Crlf(expected));
     WriteFile({kOther, "", ""});
     EXPECT_EQ(Save(Jane()), SaveOutcome::Saved);
@@ -241,4 +241,41 @@ TEST_F(SaveFixture, OpeningFallsBackToDefault) {
     EXPECT_TRUE(OpenNamesFile(current, dir).empty());
     ASSERT_EQ(dialogs.Prompts().size(), 1u);
     EXPECT_EQ(dialogs.Prompts()[0].title, "File Not Found");
+}
+
+TEST_F(SaveFixture, LineThatIsNotWholeRecordRefusesTheSave) {
+    // The list reads fields across line ends: a record saved after a short or
+    // long line would be read with another's fields. The save is refused with
+    // the names file's message and the file is left byte for byte.
+    const std::string shortLine = "Broken Line,01 Jan 1990,3.00";
+    const std::string longLine = kOther + ",extra,fields";
+    const std::vector<std::vector<std::string>> files = {
+        {kJane1, kOther, shortLine},      // at the end
+        {kJane1, shortLine, kOther},      // in the middle
+        {kJane1, longLine, kOther},       // extra fields
+        {shortLine, "", "  "},            // followed by empty lines
+    };
+    for (const auto& lines : files) {
+        SCOPED_TRACE(lines[1]);
+        WriteFile(lines);
+        std::string bytes = testsupport::ReadBytes(file);
+        bytes.pop_back();  // no line end after the last line
+        testsupport::WriteBytes(file, bytes);
+        std::filesystem::remove(dir + "/people/NAMES.OLD");
+        DialogResponder responder;
+        responder.Answer(MsgResult::OK);
+        EXPECT_EQ(Save(Jane()), SaveOutcome::Failed);
+        ASSERT_EQ(responder.Prompts().size(), 1u);
+        EXPECT_EQ(responder.Prompts()[0].text, kNamesFileError);
+        EXPECT_EQ(responder.Prompts()[0].title, "Error!");
+        EXPECT_EQ(testsupport::ReadBytes(file), bytes);
+        EXPECT_FALSE(std::filesystem::exists(dir + "/people/NAMES.OLD"));
+        EXPECT_FALSE(std::filesystem::exists(dir + "/wfyert.hyq"));
+    }
+    // Once the list is mended, the save goes through and the list shows everyone.
+    WriteFile({kOther, kOther});
+    EXPECT_EQ(Save(Jane()), SaveOutcome::Saved);
+    const auto read = ReadNamesRecords(*ReadTextLines(file));
+    ASSERT_EQ(read.Records.size(), 3u);
+    EXPECT_EQ(read.Records[2].Name, "JANE DOE");
 }

@@ -11,6 +11,7 @@
 #include "people/ui/cities_window.h"
 #include "people/ui/input_window_hooks.h"
 #include "people/ui/input_window_link.h"
+#include "people/ui/people_window_hooks.h"
 #include "people/ui/names_editor_window.h"
 #include "people/ui/names_window.h"
 #include "people/ui/time_zone_window.h"

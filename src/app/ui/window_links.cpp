@@ -13,7 +13,7 @@
 #include "people/ui/compute_charts.h"
 #include "people/ui/input_diurnal_window.h"
 #include "people/ui/input_window_hooks.h"
-#include "people/ui/input_window_link.h"
+#include "people/ui/people_window_hooks.h"
 #include "platform/ui/form_registry.h"
 #include "wheels/ui/aspect_list_window.h"
 #include "wheels/ui/astro_line_window.h"

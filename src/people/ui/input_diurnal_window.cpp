@@ -53,13 +53,13 @@ void InputD1::Arrange() {
     }
     chkChiron.Move(kThirdLeft, RowTop(15), kThirdWidth, kRowHeight);
     StyleBold(chkChiron);
-    fraAngles.Move(kThirdLeft, RowTop(11) - 120, kThirdWidth, 1250);
+    fraAngles.Move(kThirdLeft, RowTop(11) + 20, kThirdWidth, 1250);
     Option1.Move(90, 260, 1150, 270);
     Option2.Move(90, 560, 1150, 270);
     Option3.Move(90, 860, 1150, 270);
     PlaceRow(16, lblDiurnalEmail, txtDiurnalEmail);
-    txtDiurnalEmail.Move(kBoxLeft, RowTop(16), kBoxWidth + kThirdWidth + 120, kRowHeight);
-    Move(kWindowWidth + 300, kWindowTop, kWindowWidth + 240, RowTop(17) + 600);
+    txtDiurnalEmail.Move(kBoxLeft, RowTop(16), kWideBoxWidth, kRowHeight);
+    Move(kSecondWindowLeft, kWindowTop, kWindowWidth + 240, RowTop(17) + 600);
     // The face colour, on which the white dividers and frames show.
     UseWindowFace(*this);
 
@@ -191,6 +191,8 @@ void InputD1::Form_Paint() {
     DrawLabelFrames(*this, {&lblDiurnalMonth, &lblDiurnalDay, &lblDiurnalYear, &lblDiurnalHour, &lblDiurnalMinute,
                             &lblDiurnalTZ, &lblDiurnalLongDeg, &lblDiurnalLongMin, &lblDiurnalLatDeg,
                             &lblDiurnalLatMin, &Label1, &Label2, &lblDiurnalEmail});
-    const double gap = (kRowPitch - kRowHeight) / 2;
-    DrawDividers(*this, {RowTop(6) - gap, RowTop(7) - gap, RowTop(11) - gap});
+    const std::vector<double> tops = DividerTops();
+    DrawDividers(*this, {tops[0], tops[1], tops[2]});
 }
+
+std::vector<double> InputD1::DividerTops() const { return {DividerTop(6), DividerTop(7), DividerTop(11)}; }

@@ -3,6 +3,7 @@
 // "2nd Person" ticked, a second person, and the boxes that steer the
 // computation. A left click on it runs the computation as OK does.
 #include <string>
+#include <vector>
 
 #include "people/input_fields.h"
 #include "platform/ui/choice_controls.h"
@@ -60,6 +61,8 @@ public:
 
     void Form_Load();
     void Form_Paint();
+    // The heights (twips) of the white dividing lines.
+    std::vector<double> DividerTops() const;
     void Form_MouseUp(int button, int shift, double x, double y);
     void Label1_Click();
     void Label2_Click();

@@ -31,6 +31,7 @@ InputD::InputD() {
 
 void InputD::Arrange() {
     PlaceRow(1, lblName, txtName);
+    txtName.Move(kBoxLeft, RowTop(1), kWideBoxWidth, kRowHeight);
     PlaceRow(2, lblMonth, txtMonth);
     PlaceRow(3, lblDay, txtDay);
     PlaceLink(3, Label2);
@@ -47,10 +48,10 @@ void InputD::Arrange() {
     PlacePair(10, fraNorthSouth, optNorth, optSouth);
     PlaceRow(11, lblLatMin, txtLatMin);
     cmdSave.Move(kLabelLeft, RowTop(12) + 60, kLabelWidth, 380);
-    cmdOK.Move(kBoxLeft, RowTop(12) + 60, kBoxWidth + kThirdWidth + 120, 380);
+    cmdOK.Move(kBoxLeft, RowTop(12) + 60, kWideBoxWidth, 380);
     cmdNow.Move(kLabelLeft, RowTop(13) + 70, kLabelWidth, 300);
     PlaceRow(14, lblEmail, txtEmail);
-    txtEmail.Move(kBoxLeft, RowTop(14), kBoxWidth + kThirdWidth + 120, kRowHeight);
+    txtEmail.Move(kBoxLeft, RowTop(14), kWideBoxWidth, kRowHeight);
     Move(0, kWindowTop, kWindowWidth + 240, RowTop(15) + 600);
     // The face colour, on which the white dividers and frames show.
     UseWindowFace(*this);
@@ -200,8 +201,12 @@ void InputD::txtBirthHour_Change() {
 void InputD::Form_Paint() {
     DrawLabelFrames(*this, {&lblName, &lblMonth, &lblDay, &lblYear, &lblBirthHour, &lblBirthMinute, &lblBirthTZ,
                             &lblLongDeg, &lblLongMin, &lblLatDeg, &lblLatMin, &Label1, &Label2, &lblEmail});
-    const double gap = (kRowPitch - kRowHeight) / 2;
-    DrawDividers(*this, {RowTop(2) - gap, RowTop(7) - gap, RowTop(8) - gap, RowTop(12) - gap});
+    const std::vector<double> tops = DividerTops();
+    DrawDividers(*this, {tops[0], tops[1], tops[2], tops[3]});
+}
+
+std::vector<double> InputD::DividerTops() const {
+    return {DividerTop(2), DividerTop(7), DividerTop(8), DividerTop(12)};
 }
 
 void InputD::Form_MouseUp(int button, int, double, double) {

@@ -3,6 +3,7 @@
 // typing, by "NOW", from the lists, the time-zone picker and the atlas; OK
 // runs the chart computation of both data sets.
 #include <string>
+#include <vector>
 
 #include "people/input_fields.h"
 #include "platform/ui/choice_controls.h"
@@ -55,6 +56,8 @@ public:
 
     void Form_Load();
     void Form_Paint();
+    // The heights (twips) of the white dividing lines.
+    std::vector<double> DividerTops() const;
     void Form_MouseUp(int button, int shift, double x, double y);
     void cmdNow_Click();
     void cmdOK_Click();

@@ -10,6 +10,8 @@ namespace input_layout {
 
 double RowTop(int row) { return kTopMargin + (row - 1) * kRowPitch; }
 
+double DividerTop(int row) { return RowTop(row) - (kRowPitch - kRowHeight) / 2; }
+
 void PlaceRow(int row, Control& label, Control& box) {
     label.Move(kLabelLeft, RowTop(row), kLabelWidth, kRowHeight);
     box.Move(kBoxLeft, RowTop(row), kBoxWidth, kRowHeight);
@@ -23,9 +25,9 @@ void PlaceLink(int row, Control& link) {
 }
 
 void PlacePair(int row, Frame& frame, OptionButton& first, OptionButton& second) {
-    frame.Move(kThirdLeft, RowTop(row) - 120, kThirdWidth, 560);
-    first.Move(60, 230, 700, 270);
-    second.Move(760, 230, 700, 270);
+    frame.Move(kThirdLeft, RowTop(row) + 20, kThirdWidth, 560);
+    first.Move(90, 230, 800, 270);
+    second.Move(kThirdWidth / 2 + 90, 230, 800, 270);
 }
 
 void StyleLink(Control& link) {

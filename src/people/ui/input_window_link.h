@@ -1,7 +1,8 @@
 #pragma once
 // What the names and cities lists, the time-zone picker and the file
-// choices do with the two input windows, and the input windows' hooks that
-// these windows fill.
+// choices do with the two input windows. The input windows reach those
+// windows only through their hooks (people_window_hooks.h fills them), so
+// they include none of them.
 #include <string>
 
 #include "people/ui/input_boxes.h"
@@ -24,9 +25,3 @@ void FollowNatalData(ProgramState& ps);
 // The double click's chart run: focus on the natal window, the output
 // emptied, both charts computed.
 void ComputeChartsFromList(ProgramState& ps);
-
-// Installs in the input windows' hooks the showing and hiding of the names
-// and cities lists, the time-zone picker, the names file choice of "Save to
-// disk" and the reopening of the names list after it; removes them again.
-void InstallPeopleWindowHooks();
-void RemovePeopleWindowHooks();

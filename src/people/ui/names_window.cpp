@@ -5,6 +5,7 @@
 #include "people/names_file.h"
 #include "people/ui/cities_window.h"
 #include "people/ui/data_file_choice.h"
+#include "people/ui/input_window_layout.h"
 #include "people/ui/input_window_link.h"
 #include "people/ui/names_editor_window.h"
 #include "platform/dialogs.h"
@@ -13,11 +14,6 @@
 #include "program_state.h"
 
 namespace {
-
-const char* const kNamesFileError =
-    "You have an error in the current names file. You need to check and see if "
-    "you have entered the data correctly and in the proper amount. Please correct the data by "
-    "clicking on the Edit this List command button in the Names window and edit the incorrect data.";
 
 const char* const kNameFormatError =
     "Format error or typographical error in selected data. Please correct this data entry by "
@@ -99,7 +95,7 @@ Names::Names() {
 
 void Names::PlaceControls() {
     // To the right of the two input windows.
-    Move(9900, 0, 6900, 6600);
+    Move(input_layout::kNamesWindowLeft, 0, 6900, 6600);
     UseWindowFace(*this);
     lblNamesOnFile.Move(120, 120, 3240, 285);
     // About thirteen rows, so a kept position shows as the list's last row.

@@ -18,10 +18,15 @@
 #include "platform/ui/simple_controls.h"
 
 // The client area: shows the drawing behind the controls and passes the
-// mouse to the window's hooks.
+// mouse on its free area to the window's hooks. A press that a control let
+// through (a frame, a box) is that control's, not the free area's; and a
+// release counts only after a press of the same button on the free area,
+// so the release of a click that closed a window above, or that began on
+// a control, never reaches the hooks as a click.
 class Form::Canvas : public QWidget {
 public:
     explicit Canvas(Form* form) : QWidget(form), form_(form) {}
+    void ForgetPresses() { pressed_ = Qt::NoButton; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -29,12 +34,23 @@ protected:
         form_->PaintCanvas(painter);
     }
     void resizeEvent(QResizeEvent*) override { form_->CanvasResized(); }
-    void mousePressEvent(QMouseEvent* e) override { form_->MouseEvent(e, false); }
-    void mouseReleaseEvent(QMouseEvent* e) override { form_->MouseEvent(e, true); }
+    void mousePressEvent(QMouseEvent* e) override {
+        e->accept();  // taken here in any case: it goes no further up
+        if (childAt(e->position().toPoint())) return;
+        pressed_ |= e->button();
+        form_->MouseEvent(e, false);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        e->accept();
+        if (!(pressed_ & e->button())) return;
+        pressed_ &= ~e->button();
+        form_->MouseEvent(e, true);
+    }
     void mouseMoveEvent(QMouseEvent* e) override { form_->MouseMoved(e); }
 
 private:
     Form* form_;
+    Qt::MouseButtons pressed_ = Qt::NoButton;
 };
 
 Form::Form(QWidget* parent) : QMainWindow(parent), canvas_(new Canvas(this)) {
@@ -127,6 +143,7 @@ void Form::closeEvent(QCloseEvent* event) {
 
 void Form::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
+    canvas_->ForgetPresses();  // a button held when the window went away is no press of its next showing
     if (modalLoop_) modalLoop_->quit();
 }
 

@@ -71,6 +71,15 @@ std::string ChooserFilter(const std::vector<std::string>& patterns) {
     return "Files (" + joined + lower + ");;All files (*)";
 }
 
+QString ChooserFilter(const FileChooserRequest& request) {
+    if (request.filterName.empty() || request.patterns.empty())
+        return QString::fromStdString(ChooserFilter(request.patterns));
+    std::string joined;
+    for (const std::string& p : request.patterns) joined += (joined.empty() ? "" : " ") + p;
+    // The chooser's name filters ignore letter case, so "*.DOC" shows ".doc" files too.
+    return FromCp1252(request.filterName + " (" + joined + ")");
+}
+
 QString ChooserStartPath(const FileChooserRequest& request) {
     // Folder and file name are paths (UTF-8); the title is a program text.
     if (request.fileName.empty()) return QString::fromStdString(request.folder);
@@ -113,7 +122,7 @@ std::optional<std::string> QtDialogHandler::InputBox(const std::string& prompt, 
 
 std::optional<std::string> QtDialogHandler::ChooseFile(const FileChooserRequest& request) {
     const QString start = ChooserStartPath(request);
-    const QString filter = QString::fromStdString(ChooserFilter(request.patterns));
+    const QString filter = ChooserFilter(request);
     const QString caption = FromCp1252(request.title);
     // An empty result is a cancel, also when the chooser is closed by its frame.
     const QString chosen = request.save

@@ -21,3 +21,5 @@ QString ChooserStartPath(const FileChooserRequest& request);
 
 // The file-name filter a chooser shows for patterns such as "*.ORB".
 std::string ChooserFilter(const std::vector<std::string>& patterns);
+// The filter of a request: its named filter when it has one.
+QString ChooserFilter(const FileChooserRequest& request);

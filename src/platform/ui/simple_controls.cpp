@@ -14,12 +14,29 @@ Label::Label(QWidget* parent, const std::string& caption) : Control(new QLabel(p
 }
 
 bool Label::FilterEvent(QEvent* e) {
-    if (e->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(e);
-        if (mouse->button() == Qt::LeftButton && label_->rect().contains(mouse->position().toPoint()) && Click)
-            Click();
+    // A label takes its own mouse presses and releases: they are never the
+    // window's, so they do not reach it as a click on its free area. A
+    // release is a click only after a press on the label itself, so the
+    // release of a click that closed a window above lands nowhere.
+    switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) pressed_ = true;
+            e->accept();
+            return true;
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(e);
+            if (mouse->button() == Qt::LeftButton) {
+                const bool click = pressed_ && label_->rect().contains(mouse->position().toPoint());
+                pressed_ = false;
+                if (click && Click) Click();  // may unload the window: nothing of the label is used after it
+            }
+            e->accept();
+            return true;
+        }
+        default:
+            return Control::FilterEvent(e);
     }
-    return Control::FilterEvent(e);
 }
 
 std::string Label::Caption() const { return ToCp1252(label_->text()); }

@@ -25,6 +25,8 @@ protected:
 
 private:
     QLabel* label_;
+    // The left button went down on this label: only its release is a click.
+    bool pressed_ = false;
 };
 
 class CommandButton : public Control {
