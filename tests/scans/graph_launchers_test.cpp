@@ -197,3 +197,18 @@ TEST_F(GraphLaunchersTest, AroundTheClockFromItsSettingsWindow) {
     EXPECT_TRUE(FormLoaded<frmSetStartTime>());  // the settings window stays open
     Snapshot("around_clock.png");
 }
+
+TEST_F(GraphLaunchersTest, RunGuardRefusesRunsAndClosingTheSettings) {
+    DialogResponder dialogs;  // no prompt may come
+    cmdDualDynesAroundClock_Click();
+    ps.scans.Graph.GraphRunActive = true;
+    FormOf<frmSetStartTime>().cmdDrawGraph.PerformClick();
+    cmdNatalDynes_Graph_Click(ps);
+    cmdDualDynes_Graph_Click(ps);
+    cmdBothDynes_Graph_Click(ps);
+    EXPECT_FALSE(FormLoaded<Cosmodyne_graphs>());
+    EXPECT_FALSE(FormOf<frmSetStartTime>().Unload());
+    EXPECT_TRUE(ps.scans.Graph.GraphRunActive);  // still the running run's
+    ps.scans.Graph.GraphRunActive = false;
+    EXPECT_TRUE(FormOf<frmSetStartTime>().Unload());
+}

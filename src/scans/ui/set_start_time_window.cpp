@@ -64,6 +64,10 @@ frmSetStartTime::frmSetStartTime() {
     cmdDrawGraph.Click = [this] { cmdDrawGraph_Click(); };
     cmdHelp.Click = [this] { cmdHelp_Click(); };
     OnLoad = [this] { Form_Load(); };
+    // The run reads these boxes as it goes: the window stays while it runs.
+    OnQueryUnload = [](int& cancel) {
+        if (UiState().scans.Graph.GraphRunActive) cancel = 1;
+    };
 }
 
 void frmSetStartTime::Form_Load() {
