@@ -1,11 +1,30 @@
 // One quiet interchart cosmodyne run, as the scans make thousands of them: a
 // couple with both angles and Chiron, mutual receptions in the harmony, the
-// summary and batch line built.
+// summary and batch line built; also in best-days mode and with the dated
+// batch line. The caller reuses one ProgramState and its batch slot, as a
+// scan does between days; the counter allocs/iter counts every heap
+// allocation inside the timed loop and should stay 0.
 #include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
 
 #include "app/constant_tables.h"
 #include "cosmodynes/interchart_cosmodynes.h"
 #include "program_state.h"
+
+namespace {
+std::atomic<long> g_allocations{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+    g_allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -51,20 +70,41 @@ void PrepareCouple(ProgramState& ps) {
     cs.QuietMode = 1;
     ps.people.SecondPersonChecked = 1;
     ps.people.SecondPersonCaption = "Bruno Example";
+    ps.people.NatalEmailText = "alice@example.org";
+    ps.people.SecondEmailText = "bruno@example.org";
     ps.people.OuterPlanetsChecked = 1;
     ps.scans.NamesCheck3 = 1;
     ps.scans.BatchLines.assign(2, "");
 }
 
-void BM_QuietInterchartRun(benchmark::State& state) {
+enum class Mode { Plain, BestDays, DatedLines };
+
+void RunQuiet(benchmark::State& state, Mode mode) {
     ProgramState ps;
     PrepareCouple(ps);
-    for (auto _ : state) {
+    ps.scans.BestDaysMode = mode == Mode::BestDays ? 1 : 0;
+    ps.scans.DatedLines = mode == Mode::DatedLines ? 1 : 0;
+    auto once = [&ps] {
         ps.scans.BatchLineCount = 0;
+        ps.output.OutputLineCount = 0;
+        ps.output.PageLineCount = 0;
         InterchartCosmodynes(ps);
+    };
+    once();  // the first run may size what it keeps
+    const long before = g_allocations.load();
+    for (auto _ : state) {
+        once();
         benchmark::DoNotOptimize(ps.interchart.LastDualTotalB);
     }
+    state.counters["allocs/iter"] =
+        benchmark::Counter(static_cast<double>(g_allocations.load() - before), benchmark::Counter::kAvgIterations);
 }
+
+void BM_QuietInterchartRun(benchmark::State& state) { RunQuiet(state, Mode::Plain); }
+void BM_QuietInterchartBestDays(benchmark::State& state) { RunQuiet(state, Mode::BestDays); }
+void BM_QuietInterchartDatedLines(benchmark::State& state) { RunQuiet(state, Mode::DatedLines); }
 BENCHMARK(BM_QuietInterchartRun);
+BENCHMARK(BM_QuietInterchartBestDays);
+BENCHMARK(BM_QuietInterchartDatedLines);
 
 }  // namespace

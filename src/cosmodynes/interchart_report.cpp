@@ -1,6 +1,7 @@
 #include "cosmodynes/interchart_report.h"
 
 #include <array>
+#include <string_view>
 
 #include "app/number_padding.h"
 #include "app/output_buffer.h"
@@ -126,14 +127,18 @@ void PrintedReport(ProgramState& ps, const Figures& f, int lastBody) {
     AppendKeptLine(ps, "  -----------------");
 }
 
+// The quiet lines below are built in strings the state keeps (the batch
+// slot, CurrentLine), from views of the batch line, so that a run of quiet
+// runs on one state allocates nothing once those strings have grown.
+
 // 1-based position of `needle` in `text` at or after position `from`; 0 when
 // it is not there.
-size_t InStr(const std::string& text, const char* needle, size_t from = 1) {
+size_t InStr(std::string_view text, std::string_view needle, size_t from = 1) {
     const size_t at = text.find(needle, from - 1);
-    return at == std::string::npos ? 0 : at + 1;
+    return at == std::string_view::npos ? 0 : at + 1;
 }
 
-std::string LeftTrimmed(const std::string& text, size_t count) {
+std::string_view LeftTrimmed(std::string_view text, size_t count) {
     size_t k = 0;
     while (k < count && text[k] == ' ') ++k;
     return text.substr(k, count - k);
@@ -141,15 +146,20 @@ std::string LeftTrimmed(const std::string& text, size_t count) {
 
 // L's characters from position `from` (1-based), `count` of them; none for
 // a count below 1.
-std::string Mid(const std::string& text, size_t from, long count) {
+std::string_view Mid(std::string_view text, size_t from, long count) {
     if (count <= 0 || from < 1 || from > text.size()) return {};
     return text.substr(from - 1, static_cast<size_t>(count));
 }
 
-void AppendDatedLine(ProgramState& ps, const std::string& filed, double p, double h) {
+std::string_view FirstWord(std::string_view name) { return name.substr(0, name.find(' ')); }
+
+void AppendDatedLine(ProgramState& ps, std::string_view filed, double p, double h) {
     const size_t c1 = InStr(filed, ",");
     if (c1 == 0) return;
-    std::string line = "  " + LeftTrimmed(filed, c1 - 1) + "),";
+    std::string& line = ps.output.CurrentLine;
+    line.assign("  ");
+    line += LeftTrimmed(filed, c1 - 1);
+    line += "),";
     if (const size_t close = InStr(filed, ")", c1))
         line += Mid(filed, c1 + 2, static_cast<long>(close) - static_cast<long>(c1) - 2);
     line += ",";
@@ -160,30 +170,54 @@ void AppendDatedLine(ProgramState& ps, const std::string& filed, double p, doubl
         if (end != 0) line += Mid(filed, a + 4, static_cast<long>(end) - static_cast<long>(a) - 4);
     }
     line += "),";
-    line += Format(p, "0.00") + "," + Format(h, "0.00") + "," + Format(p * h, "0.00");
-    AppendText(ps, line);
+    line += Format(p, "0.00");
+    line += ",";
+    line += Format(h, "0.00");
+    line += ",";
+    line += Format(p * h, "0.00");
+    AppendLine(ps);
 }
 
-void RewriteSummary(ProgramState& ps, const std::string& filed) {
+void RewriteSummary(ProgramState& ps, std::string_view filed) {
     const size_t c1 = InStr(filed, ",");
     if (c1 == 0) return;
-    std::string line = LeftTrimmed(filed, c1 - 1) + "),";
+    std::string& line = ps.output.CurrentLine;
+    line.assign(LeftTrimmed(filed, c1 - 1));
+    line += "),";
     const size_t p = InStr(filed, "P = ");
-    line += p != 0 ? filed.substr(p - 2) : filed;
-    ps.output.CurrentLine = std::move(line);
+    line += p != 0 ? filed.substr(p >= 2 ? p - 2 : 0) : filed;
 }
 
-std::string NamesPart(const ProgramState& ps) {
+void AppendNamesPart(const ProgramState& ps, std::string& names) {
     const ChartState& cs = ps.chart;
-    std::string names = "  " + FirstName(cs.ChartName);
-    if (ps.scans.DatedLines == 1)
-        names += " (" + FormatDateText(cs.NatalDateText, "dd mmm yyyy", ps.settings.DateOrder) + ", " +
-                 ps.people.NatalEmailText + ")";
-    if (!SecondPersonTicked(ps)) names += " and TRANSITS (" + SecondDate(ps) + ")";
-    else
-        names += " and " + FirstName(SecondName(ps)) + " (" + SecondDate(ps) + ", " + ps.people.SecondEmailText + ")";
-    return names;
+    constexpr std::string_view kMask = "dd mmm yyyy";
+    const int order = ps.settings.DateOrder;
+    names += "  ";
+    names += FirstWord(cs.ChartName);
+    if (ps.scans.DatedLines == 1) {
+        names += " (";
+        AppendDateText(names, cs.NatalDateText, kMask, order);
+        names += ", ";
+        names += ps.people.NatalEmailText;
+        names += ")";
+    }
+    if (!SecondPersonTicked(ps)) {
+        names += " and TRANSITS (";
+        AppendDateText(names, cs.SecondDateText, kMask, order);
+        names += ")";
+    } else {
+        names += " and ";
+        names += FirstWord(SecondName(ps));
+        names += " (";
+        AppendDateText(names, cs.SecondDateText, kMask, order);
+        names += ", ";
+        names += ps.people.SecondEmailText;
+        names += ")";
+    }
 }
+
+// Room behind the names' column for "P =" and the figures.
+constexpr size_t kSummaryTail = 64;
 
 void QuietReport(ProgramState& ps, const Figures& f) {
     ScanState& s = ps.scans;
@@ -192,17 +226,27 @@ void QuietReport(ProgramState& ps, const Figures& f) {
     const size_t slot = static_cast<size_t>(s.BatchLineCount);
     if (!bestDays && slot >= s.BatchLines.size()) s.BatchLines.resize(slot + 1);
 
-    std::string names;
+    const size_t width = s.DatedLines == 1 ? 125 : 80;
+    std::string& summary = ps.output.CurrentLine;
+    size_t namesLength = 0;
     if (ps.interchart.CollectWhoLoves == 0) {
-        names = NamesPart(ps);
-        if (!bestDays) s.BatchLines[slot] = names;
+        // The names part goes straight into the batch slot, which is sized
+        // once for the whole line; in best-days mode only its length counts,
+        // and CurrentLine holds it until the summary replaces it.
+        std::string& names = bestDays ? summary : s.BatchLines[slot];
+        names.clear();
+        if (!bestDays && names.capacity() < width + kSummaryTail) names.reserve(width + kSummaryTail);
+        AppendNamesPart(ps, names);
+        namesLength = names.size();
     }
     const double p = f.totalPowerA, h = f.totalHarmonyA;
-    const int width = s.DatedLines == 1 ? 125 : 80;
-    std::string& summary = ps.output.CurrentLine;
-    summary = Blanks(width - static_cast<int>(names.size()));
-    summary += "P =" + PaddedValue(p) + "   (P*H = " + PadNumber5(Format(p * h, "#0.00")) + ")" + "   H =" +
-               PaddedValue(h);
+    summary.assign(width > namesLength ? width - namesLength : 0, ' ');
+    summary += "P =";
+    summary += PaddedValue(p);
+    summary += "   (P*H = ";
+    summary += PadNumber5(Format(p * h, "#0.00"));
+    summary += ")   H =";
+    summary += PaddedValue(h);
     s.BatchPowerSum += p;
     s.BatchHarmonySum += h;
     s.BatchPHSum += p * h;
@@ -219,10 +263,7 @@ void QuietReport(ProgramState& ps, const Figures& f) {
 
 }  // namespace
 
-std::string FirstName(const std::string& name) {
-    const size_t blank = name.find(' ');
-    return blank == std::string::npos ? name : name.substr(0, blank);
-}
+std::string FirstName(const std::string& name) { return std::string(FirstWord(name)); }
 
 std::string ReportHeadingLine(const ProgramState& ps) {
     const InterchartState& ic = ps.interchart;

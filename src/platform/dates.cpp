@@ -2,8 +2,8 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <array>
 #include <cctype>
-#include <vector>
 
 namespace {
 
@@ -18,6 +18,15 @@ std::function<DateTime()> g_clock;
 std::string Pad2(int v) {
     std::string s = std::to_string(v);
     return s.size() < 2 ? "0" + s : s;
+}
+
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// The value of a run of at most four digits.
+int DigitsValue(std::string_view digits) {
+    int v = 0;
+    for (char c : digits) v = v * 10 + (c - '0');
+    return v;
 }
 
 char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
@@ -56,11 +65,9 @@ std::string MonthAbbrev(int month) { return month >= 1 && month <= 12 ? kMonths[
 
 int MonthFromName(std::string_view name) {
     if (name.size() < 3) return 0;
-    std::string lower;
-    for (char c : name) lower += Lower(c);
     for (int m = 0; m < 12; ++m) {
         const std::string_view full = kMonthNames[m];
-        if (lower.size() <= full.size() && full.substr(0, lower.size()) == lower) return m + 1;
+        if (name.size() <= full.size() && StartsWithNoCase(name, 0, full.substr(0, name.size()))) return m + 1;
     }
     return 0;
 }
@@ -82,11 +89,16 @@ DateTime AddDays(const DateTime& dt, int days) {
 }
 
 std::string FormatDate(const DateTime& dt, std::string_view mask) {
+    std::string out;
+    AppendFormattedDate(out, dt, mask);
+    return out;
+}
+
+void AppendFormattedDate(std::string& out, const DateTime& dt, std::string_view mask) {
     bool twelveHour = false;
     for (size_t i = 0; i < mask.size(); ++i)
         if (StartsWithNoCase(mask, i, "am/pm")) twelveHour = true;
 
-    std::string out;
     bool afterHour = false;  // an "m" right after an hour token means minutes
     for (size_t i = 0; i < mask.size();) {
         const char c = Lower(mask[i]);
@@ -147,66 +159,69 @@ std::string FormatDate(const DateTime& dt, std::string_view mask) {
         }
         i += n;
     }
-    return out;
 }
 
 std::optional<DateTime> ParseDate(std::string_view text, int dateOrder) {
-    std::vector<std::string> parts;
-    std::string cur;
+    // The text falls into parts at the separators and wherever digits meet
+    // other characters ("05Mar1960"); each part is a view into the text, so
+    // reading a date allocates nothing. A date has exactly three parts.
+    std::array<std::string_view, 3> parts;
+    size_t count = 0, start = 0, length = 0;
     auto flush = [&] {
-        if (!cur.empty()) parts.push_back(cur);
-        cur.clear();
+        if (length == 0) return true;
+        if (count == parts.size()) return false;
+        parts[count++] = text.substr(start, length);
+        length = 0;
+        return true;
     };
-    for (char c : text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         if (c == '/' || c == '-' || c == '.' || c == ',' || c == ' ' || c == '\t' || c == g_dateSeparator) {
-            flush();
-        } else if (!cur.empty() && std::isdigit(static_cast<unsigned char>(c)) !=
-                                       std::isdigit(static_cast<unsigned char>(cur.back()))) {
-            flush();  // "05Mar1960"
-            cur += c;
-        } else {
-            cur += c;
+            if (!flush()) return std::nullopt;
+            continue;
         }
+        if (length != 0 && IsDigit(c) != IsDigit(text[i - 1]) && !flush()) return std::nullopt;
+        if (length++ == 0) start = i;
     }
-    flush();
-    if (parts.size() != 3) return std::nullopt;
+    if (!flush() || count != parts.size()) return std::nullopt;
 
     int month = 0;
-    std::vector<std::string> numbers;
-    for (const auto& p : parts) {
-        if (std::isdigit(static_cast<unsigned char>(p[0]))) {
-            numbers.push_back(p);
+    std::array<std::string_view, 3> numbers;
+    size_t numberCount = 0;
+    for (const std::string_view p : parts) {
+        if (IsDigit(p[0])) {
+            numbers[numberCount++] = p;
         } else {
             if (month != 0) return std::nullopt;
             month = MonthFromName(p);
             if (month == 0) return std::nullopt;
         }
     }
-    for (const auto& n : numbers)
-        if (n.size() > 4) return std::nullopt;
-    auto year = [](const std::string& s) {
-        const int v = std::stoi(s);
+    for (size_t k = 0; k < numberCount; ++k)
+        if (numbers[k].size() > 4) return std::nullopt;
+    auto year = [](std::string_view s) {
+        const int v = DigitsValue(s);
         if (s.size() <= 2) return v < 30 ? 2000 + v : 1900 + v;
         return v;
     };
     DateTime dt;
     if (month != 0) {
-        if (numbers.size() != 2) return std::nullopt;
-        const bool yearFirst = numbers[0].size() >= 3 || std::stoi(numbers[0]) > 31;
-        dt.Day = std::stoi(numbers[yearFirst ? 1 : 0]);
+        if (numberCount != 2) return std::nullopt;
+        const bool yearFirst = numbers[0].size() >= 3 || DigitsValue(numbers[0]) > 31;
+        dt.Day = DigitsValue(numbers[yearFirst ? 1 : 0]);
         dt.Year = year(numbers[yearFirst ? 0 : 1]);
         dt.Month = month;
     } else if (numbers[0].size() >= 3 || dateOrder == 2) {
         dt.Year = year(numbers[0]);
-        dt.Month = std::stoi(numbers[1]);
-        dt.Day = std::stoi(numbers[2]);
+        dt.Month = DigitsValue(numbers[1]);
+        dt.Day = DigitsValue(numbers[2]);
     } else if (dateOrder == 1) {
-        dt.Day = std::stoi(numbers[0]);
-        dt.Month = std::stoi(numbers[1]);
+        dt.Day = DigitsValue(numbers[0]);
+        dt.Month = DigitsValue(numbers[1]);
         dt.Year = year(numbers[2]);
     } else {
-        dt.Month = std::stoi(numbers[0]);
-        dt.Day = std::stoi(numbers[1]);
+        dt.Month = DigitsValue(numbers[0]);
+        dt.Day = DigitsValue(numbers[1]);
         dt.Year = year(numbers[2]);
     }
     if (!IsValidDate(dt.Year, dt.Month, dt.Day)) return std::nullopt;
@@ -214,8 +229,14 @@ std::optional<DateTime> ParseDate(std::string_view text, int dateOrder) {
 }
 
 std::string FormatDateText(std::string_view text, std::string_view mask, int dateOrder) {
-    const auto dt = ParseDate(text, dateOrder);
-    return dt ? FormatDate(*dt, mask) : std::string(text);
+    std::string out;
+    AppendDateText(out, text, mask, dateOrder);
+    return out;
+}
+
+void AppendDateText(std::string& out, std::string_view text, std::string_view mask, int dateOrder) {
+    if (const auto dt = ParseDate(text, dateOrder)) AppendFormattedDate(out, *dt, mask);
+    else out.append(text);
 }
 
 std::string RegionalTimeText(const DateTime& dt, int timeFormat) {

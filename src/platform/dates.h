@@ -37,6 +37,8 @@ DateTime AddDays(const DateTime& dt, int days);
 // n nn (minutes), s ss (seconds), AM/PM or am/pm, "/" the regional date
 // separator; any other character is written as it stands.
 std::string FormatDate(const DateTime& dt, std::string_view mask);
+// FormatDate appended to `out`.
+void AppendFormattedDate(std::string& out, const DateTime& dt, std::string_view mask);
 
 // A date text read as a date: "05 Mar 1960" (a month name anywhere, the
 // other two numbers day and year), or three numbers separated by "/", "-",
@@ -44,11 +46,15 @@ std::string FormatDate(const DateTime& dt, std::string_view mask);
 // year, 2 year-month-day; a first number of three or four digits is always
 // a year, so "1960/03/05" reads in any order). Two-digit years 0..29 mean
 // 2000..2029, 30..99 mean 1930..1999. nullopt when it is not a valid date.
+// Reading allocates nothing.
 std::optional<DateTime> ParseDate(std::string_view text, int dateOrder);
 
 // A date text reformatted under a mask ("dd mmm yyyy"); a text that is not a
 // date is returned unchanged.
 std::string FormatDateText(std::string_view text, std::string_view mask, int dateOrder);
+// FormatDateText appended to `out`: no allocation beyond what `out` needs to
+// grow, so a string kept between runs is reused.
+void AppendDateText(std::string& out, std::string_view text, std::string_view mask, int dateOrder);
 
 // The time as the regional clock writes it with seconds: "3:20:05 PM" on a
 // 12-hour clock (timeFormat 0), "15:20:05" on a 24-hour clock (1).

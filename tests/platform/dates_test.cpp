@@ -72,6 +72,11 @@ TEST_F(DatesTest, ParsesMonthNamesAndRegionalOrders) {
     // Two-digit years.
     EXPECT_EQ(ParseDate("3/5/29", 0)->Year, 2029);
     EXPECT_EQ(ParseDate("3/5/30", 0)->Year, 1930);
+    // Digits running into a month name; a month written out, in any case,
+    // and a word longer than any month.
+    EXPECT_EQ(FormatDateText("05Mar1960", "dd mmm yyyy", 0), "05 Mar 1960");
+    EXPECT_EQ(FormatDateText("5 SEPTEMBER 1960", "dd mmm yyyy", 0), "05 Sep 1960");
+    EXPECT_EQ(FormatDateText("5 Septembers 1960", "dd mmm yyyy", 0), "5 Septembers 1960");
 }
 
 TEST_F(DatesTest, RejectsTextsThatAreNoDate) {
