@@ -11,6 +11,7 @@
 #include "chart/chart_driver.h"
 #include "chart/data_files.h"
 #include "chart/planet_theory.h"
+#include "people/chart_run.h"
 #include "platform/app_path.h"
 #include "platform/numbers.h"
 #include "platform/text_file.h"
@@ -44,7 +45,7 @@ std::unique_ptr<ProgramState> Prepared(DataSetFields& natal, DataSetFields& diur
     ps->chart.HouseSystemCode = "P";
     natal = Fields("3", "14", "1962", "9", "30", false, "5", "75", "10", false, "40", "43");
     diurnal = Fields("1", "1", "2024", "12", "0", false, "5", "75", "10", false, "40", "43");
-    ChartRunFromFields(*ps, natal, diurnal);
+    ComputeChartsFromFields(*ps, natal, diurnal);
     return ps;
 }
 

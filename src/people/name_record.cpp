@@ -120,3 +120,15 @@ std::optional<NameRecordValues> DecodeNameRecord(const NameRecord& r) {
 }
 
 std::string UpperCaseText(const std::string& text) { return ToCp1252(FromCp1252(text).toUpper()); }
+
+std::string YearFirstDate(const std::string& d) {
+    if (d.size() < 5 || d[4] == ' ') return d;
+    const size_t firstBlank = d.find(' ');
+    if (firstBlank == std::string::npos) return d;
+    std::string year = d.size() >= 4 ? d.substr(d.size() - 4) : d;
+    year.erase(0, year.find_first_not_of(' '));
+    const std::string month = d.substr(firstBlank + 1, 3);
+    std::string day = d.substr(0, firstBlank);
+    if (day.size() < 2) day.insert(0, 2 - day.size(), '0');
+    return year + " " + month + " " + day;
+}

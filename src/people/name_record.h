@@ -36,6 +36,10 @@ struct RecordDate {
 // also be written out in full); nullopt when the text is not a valid date.
 std::optional<RecordDate> ParseRecordDate(const std::string& text);
 
+// With the year-first date order a stored "05 Mar 1960" becomes "1960 Mar 05";
+// a text already turned has a blank as its fifth character.
+std::string YearFirstDate(const std::string& date);
+
 // The input-window values a record gives (names list click).
 struct NameRecordValues {
     RecordDate Date;

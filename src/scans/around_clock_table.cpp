@@ -9,6 +9,7 @@
 #include "platform/text_file.h"
 #include "program_state.h"
 #include "scans/graph_table_file.h"
+#include "scans/run_progress.h"
 
 namespace {
 
@@ -40,21 +41,24 @@ bool ComputeAroundTheClock(ProgramState& ps, DataSetFields& natal, DataSetFields
     std::vector<GraphRow> values(25, GraphRow{});
     std::vector<std::string> dates(25, std::string());
     GraphState times = g;  // the time arrays, taken over once the table is complete
+    OpenProgress();
     ClockWalk natalWalk(natalSeries);
     for (int i = 1; i <= 12; ++i) {
-        if (hooks.Progress) hooks.Progress(i, 12);
+        ShowRunProgress(i, 12);
         const ClockTime nt = natalWalk.Next();
         SetTime(natal, nt);
         times.NatalTimeHours[i] = static_cast<float>(nt.Hour24);
         times.NatalTimeMinutes[i] = static_cast<float>(nt.Minute);
         if (hooks.TimesSet) hooks.TimesSet(natal, diurnal);
         if (!RunInputChecks(ps, natal, diurnal, meridianOrMorinus)) {
+            CloseProgress();
             return false;
         }
         ReadNatalInput(cs, natal, ps.settings.DateOrder);
         ComputeChartsForGraphCore(ps);
         const ClockSeries transitSeries = hooks.TransitSettings ? hooks.TransitSettings() : ClockSeries{0, 30, 1};
         if (!ClockSeriesStaysInDay(transitSeries, 24)) {
+            CloseProgress();
             StaysInDay(transitSeries, 24);
             return false;
         }
@@ -78,6 +82,7 @@ bool ComputeAroundTheClock(ProgramState& ps, DataSetFields& natal, DataSetFields
             values[j + 1][i] = ps.scans.NamesCheckPH == 1 ? static_cast<float>(a * b) : static_cast<float>(b);
         }
     }
+    CloseProgress();
     const std::string path = GraphFilePath(ps.settings.AppPath);
     if (!WriteFileBytes(path, GraphFileText(values, dates, 24))) {
         MsgBox("The graph table " + PathToText(path) + " could not be written.", MsgButtons::OK, "Graph",

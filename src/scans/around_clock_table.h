@@ -11,8 +11,6 @@
 struct ProgramState;
 
 struct AroundClockHooks {
-    // Shows the share of natal columns done.
-    std::function<void(int done, int total)> Progress;
     // The transit settings as they stand now; read at the start of every
     // natal column.
     std::function<ClockSeries()> TransitSettings;

@@ -25,6 +25,4 @@ struct GraphState {
     std::array<float, 13> NatalTimeMinutes{};
     std::array<float, 24> TransitTimeHours{};
     std::array<float, 24> TransitTimeMinutes{};
-    // True while a graph run is under way: a second run is refused.
-    bool GraphRunActive = false;
 };

@@ -2,22 +2,17 @@
 
 #include "chart/time_scale.h"
 #include "cosmodynes/natal_cosmodynes.h"
-#include "people/input_checks.h"
-#include "people/input_readers.h"
+#include "people/chart_run.h"
 #include "platform/dates.h"
 #include "platform/dialogs.h"
 #include "program_state.h"
 #include "scans/graph_table_file.h"
+#include "scans/run_progress.h"
 #include "scans/series_table.h"
-#include "scoring/chart_run_scores.h"
 
 namespace {
 
 std::string TrueFalse(bool b) { return b ? "True" : "False"; }
-
-void CallHook(const std::function<void()>& f) {
-    if (f) f();
-}
 
 }  // namespace
 
@@ -74,31 +69,20 @@ void RestoreNatalInputs(DataSetFields& natal, const SavedNatalInputs& s) {
     natal.South = s[13] == "True";
 }
 
-bool ChartRunFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal) {
-    ChartState& cs = ps.chart;
-    const bool meridianOrMorinus = cs.HouseSystemCode == "M" || cs.HouseSystemCode == "I";
-    if (!RunInputChecks(ps, natal, diurnal, meridianOrMorinus)) return false;
-    ReadNatalInput(cs, natal, ps.settings.DateOrder);
-    ReadDiurnalInput(cs, diurnal, ps.settings.DateOrder);
-    ComputeChartsWithScores(ps);
-    return true;
-}
-
-bool ComputeNatalDynesSeries(ProgramState& ps, DataSetFields& natal, const DataSetFields& diurnal, float years,
-                             const SeriesProgress& progress) {
+bool ComputeNatalDynesSeries(ProgramState& ps, DataSetFields& natal, const DataSetFields& diurnal, float years) {
     if (!SeriesSpanAccepted(years)) return false;
     ChartState& cs = ps.chart;
     GraphState& g = ps.scans.Graph;
     const int days = SeriesRowCount(years) - 1;
     const bool ph = ps.scans.NamesCheckPH == 1;
     const int order = ps.settings.DateOrder;
-    CallHook(progress.Open);
+    OpenProgress();
     const SavedNatalInputs saved = SaveNatalInputs(natal, diurnal);
     cs.QuietMode = 1;
-    const bool accepted = ChartRunFromFields(ps, natal, diurnal);
+    const bool accepted = ComputeChartsFromFields(ps, natal, diurnal);
     cs.QuietMode = 0;
     if (!accepted) {
-        CallHook(progress.Close);
+        CloseProgress();
         RestoreNatalInputs(natal, saved);
         return false;
     }
@@ -107,7 +91,7 @@ bool ComputeNatalDynesSeries(ProgramState& ps, DataSetFields& natal, const DataS
     const double start = cs.NatalJulianDate;
     SeriesTable t = NewSeriesTable(days + 1);
     for (int d = 0; d <= days; ++d) {
-        if (d > 0 && progress.Show) progress.Show(d, days);
+        if (d > 0) ShowRunProgress(d, days);
         cs.JulianDay = start + d;
         JulianDayToDateText(cs, order);
         if (const std::optional<DateTime> date = ParseDate(cs.DateText, order)) {
@@ -117,14 +101,14 @@ bool ComputeNatalDynesSeries(ProgramState& ps, DataSetFields& natal, const DataS
         }
         cs.NatalDateText = cs.DateText;
         cs.QuietMode = 1;
-        ChartRunFromFields(ps, natal, diurnal);
+        ComputeChartsFromFields(ps, natal, diurnal);
         ps.cosmodynes.RelationshipMode = 0;
         NatalCosmodynes(ps);
         cs.QuietMode = 0;
         t.Dates[d + 1] = SeriesTableDate(cs.NatalDateText, order);
         FillSeriesRow(t, d + 1, ps.cosmodynes.TotalPower, SeriesNetHarmony(ps.cosmodynes), ph);
     }
-    CallHook(progress.Close);
+    CloseProgress();
     const bool written = FinishSeries(ps, t, days + 1);
     RestoreNatalInputs(natal, saved);
     return written;

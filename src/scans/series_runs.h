@@ -6,9 +6,11 @@
 //   natal: a chart cast for each day at the diurnal data set's time and
 //         place, scored as a natal chart; the natal data set borrows the
 //         diurnal one's fields for the run and gets its own back.
-// The caller has asked for the years (a non-positive answer runs nothing).
+// The caller has asked for the years (a non-positive answer runs nothing)
+// and set the chart run's settings (people.NatalNameText, chart.AnglesSetting,
+// chart.HouseSystemCode, chart.UseChiron, the second-person box). Progress
+// shows through the scans' progress hooks.
 #include <array>
-#include <functional>
 #include <string>
 
 #include "people/input_fields.h"
@@ -27,19 +29,11 @@ SavedNatalInputs SaveNatalInputs(DataSetFields& natal, const DataSetFields& diur
 // anything else P.M., West, North.
 void RestoreNatalInputs(DataSetFields& natal, const SavedNatalInputs& saved);
 
-// The progress window of a run, filled by the window side.
-struct SeriesProgress {
-    std::function<void()> Open;
-    std::function<void(int done, int total)> Show;
-    std::function<void()> Close;
-};
-
 // True when the table was computed and written. A span of no day or of more
 // days than a table holds, a table that cannot be scaled, or a refused input
 // gives a message and leaves the table and the file as they were.
-bool ComputeDualDynesSeries(ProgramState& ps, float years, const SeriesProgress& progress = {});
-bool ComputeNatalDynesSeries(ProgramState& ps, DataSetFields& natal, const DataSetFields& diurnal, float years,
-                             const SeriesProgress& progress = {});
+bool ComputeDualDynesSeries(ProgramState& ps, float years);
+bool ComputeNatalDynesSeries(ProgramState& ps, DataSetFields& natal, const DataSetFields& diurnal, float years);
 
 // Steps the two series share: the net harmony of bodies 1..10, a date
 // text of the regional order as the table writes it, the span's check (a
@@ -51,8 +45,3 @@ std::array<double, 16> SeriesNetHarmony(const CosmodyneState& c);
 std::string SeriesTableDate(const std::string& dateText, int dateOrder);
 bool SeriesSpanAccepted(float years);
 bool FinishSeries(ProgramState& ps, SeriesTable& t, int rows);
-
-// The chart run without windows on two field sets: the input checks (their
-// messages shown), reading both sets, both charts and the scores. False when
-// a check refused the input.
-bool ChartRunFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal);

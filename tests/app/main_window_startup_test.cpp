@@ -10,6 +10,8 @@
 #include "main_window_fixture.h"
 #include "people/ui/input_diurnal_window.h"
 #include "people/ui/input_natal_window.h"
+#include "people/ui/names_window.h"
+#include "scans/ui/params_window.h"
 #include "platform/dates.h"
 #include "platform/font_registry.h"
 #include "platform/single_instance.h"
@@ -85,11 +87,24 @@ TEST_F(MainWindowTest, StartUpReadsTheProgramFolderAndShowsTheMainWindow) {
     EXPECT_TRUE(FormLoaded<frmTip>());
     EXPECT_TRUE(FormLoaded<InputD>() && FormOf<InputD>().isVisible());
     EXPECT_TRUE(FormLoaded<InputD1>() && FormOf<InputD1>().isVisible());
+    // The criteria window is shown too, the names window last, so it is on top.
+    EXPECT_TRUE(FormLoaded<Params>() && FormOf<Params>().isVisible());
+    EXPECT_TRUE(FormLoaded<Names>() && FormOf<Names>().isVisible());
     EXPECT_TRUE(w.Timer1.isActive());
     EXPECT_EQ(w.Timer1.interval(), 1000);
 
     EXPECT_TRUE(FolderExists(JoinPath(folder, "REPORTS")));
     EXPECT_TRUE(responder->Prompts().empty());
+}
+
+TEST_F(MainWindowTest, StartUpShowsTheCriteriaWindowAndLeavesTheNamesWindowActive) {
+    SetOption(40, "0");
+    Start();
+    QApplication::processEvents();
+    ASSERT_TRUE(FormLoaded<Params>());
+    EXPECT_TRUE(FormOf<Params>().isVisible());
+    EXPECT_EQ(FormOf<Params>().Text1.Text(), "5");
+    EXPECT_EQ(QApplication::activeWindow(), &FormOf<Names>());
 }
 
 TEST_F(MainWindowTest, HouseSystemAtStartFollowsOption27) {

@@ -50,9 +50,11 @@ TEST_F(NamesWindowTest, LoadsSortedListWithRecordIndexesAndFileLabel) {
     EXPECT_EQ(ps.people.NamesName[0], "Robin Sample");
     EXPECT_EQ(ps.people.NamesEmail[0], "robin@example.com");
     EXPECT_EQ(ps.people.NamesName[5], "");
-    // The long runs are there but cannot be started yet.
-    EXPECT_FALSE(w.Batch.Enabled());
-    EXPECT_FALSE(w.cmdBDFY.Enabled());
+    // The runs over the list can be started; the graph runs not yet.
+    EXPECT_TRUE(w.Batch.Enabled());
+    EXPECT_TRUE(w.cmdBDFY.Enabled());
+    EXPECT_FALSE(w.Command4.Enabled());
+    EXPECT_FALSE(w.Command5.Enabled());
     EXPECT_EQ(w.Text2.Text(), "99");
     EXPECT_EQ(w.Text1.Text(), "0");
 }

@@ -10,6 +10,7 @@
 #include "program_state.h"
 #include "scans/around_clock_table.h"
 #include "scans/graph_table_file.h"
+#include "scans/run_progress.h"
 #include "series_fields.h"
 #include "test_support.h"
 
@@ -42,13 +43,15 @@ TEST_F(ClockTableTest, StoredStartValuesGiveTwentyFourRowsOfOneDate) {
         ++transitReads;
         return ReadClockSeries("0", "30", "1");
     };
-    hooks.Progress = [&](int done, int total) {
+    RunProgress().Show = [&](int done, int total) {
         ++progressCalls;
         EXPECT_EQ(total, 12);
         EXPECT_EQ(done, progressCalls);
     };
     ASSERT_TRUE(ComputeAroundTheClock(ps, natal, diurnal, ReadClockSeries("1", "00", "2"), hooks));
+    RunProgress() = RunProgressHooks{};
     EXPECT_EQ(transitReads, 12);
+    EXPECT_EQ(progressCalls, 12);
     const GraphState& g = ps.scans.Graph;
     for (int k = 1; k <= 12; ++k) {
         EXPECT_EQ(g.NatalTimeHours[k], 2 * k - 1);

@@ -111,7 +111,7 @@ TEST_F(GraphLaunchersTest, NatalLauncherOpensTheGraphAndLeavesTheNatalWindow) {
     Cosmodyne_graphs& g = FormOf<Cosmodyne_graphs>();
     EXPECT_EQ(g.Model().RowCount, 91);
     EXPECT_EQ(g.Caption().substr(0, 19), "Natal Cosmodynes - ");
-    EXPECT_FALSE(ps.scans.Graph.GraphRunActive);
+    EXPECT_FALSE(ps.scans.RunActive);
     Snapshot("natal_series.png");
 
     // Cancelled once a table exists: the graph window opens on the last table.
@@ -201,14 +201,14 @@ TEST_F(GraphLaunchersTest, AroundTheClockFromItsSettingsWindow) {
 TEST_F(GraphLaunchersTest, RunGuardRefusesRunsAndClosingTheSettings) {
     DialogResponder dialogs;  // no prompt may come
     cmdDualDynesAroundClock_Click();
-    ps.scans.Graph.GraphRunActive = true;
+    ps.scans.RunActive = true;
     FormOf<frmSetStartTime>().cmdDrawGraph.PerformClick();
     cmdNatalDynes_Graph_Click(ps);
     cmdDualDynes_Graph_Click(ps);
     cmdBothDynes_Graph_Click(ps);
     EXPECT_FALSE(FormLoaded<Cosmodyne_graphs>());
     EXPECT_FALSE(FormOf<frmSetStartTime>().Unload());
-    EXPECT_TRUE(ps.scans.Graph.GraphRunActive);  // still the running run's
-    ps.scans.Graph.GraphRunActive = false;
+    EXPECT_TRUE(ps.scans.RunActive);  // still the running run's
+    ps.scans.RunActive = false;
     EXPECT_TRUE(FormOf<frmSetStartTime>().Unload());
 }

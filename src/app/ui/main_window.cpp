@@ -86,7 +86,7 @@ void TANDRELL::Timer1_Timer() {
 void TANDRELL::Form_Unload(int& cancel) {
     cancel = 0;
     // Not while a graph run lets window events through.
-    if (UiState().scans.Graph.GraphRunActive) {
+    if (UiState().scans.RunActive) {
         cancel = 1;
         return;
     }

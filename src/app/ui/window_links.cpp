@@ -21,6 +21,7 @@
 #include "program_state.h"
 #include "scans/ui/cosmodyne_graphs_window.h"
 #include "scans/ui/graph_chart_window.h"
+#include "scans/ui/params_window.h"
 
 // Windows not yet part of the program (the graph window) join the calls
 // below as they are built.
@@ -40,8 +41,10 @@ void WaitForStartupNotice(ProgramState& ps) {
 }
 
 void LinkInputWindowsTo(TANDRELL& w) {
-    // The names, cities and time-zone windows' part.
+    // The names, cities and time-zone windows' part; the criteria window and
+    // the runs over the names list.
     InstallPeopleWindowHooks();
+    InstallScanWindowHooks([&w] { w.mnuInputData.SetVisible(true); });
     InputWindowHooks& hooks = InputHooks();
     hooks.FocusMainWindow = [&w] { w.Show(); };
     hooks.SecondPersonMenuItems = [&w] {
@@ -77,6 +80,7 @@ void LinkInputWindowsTo(TANDRELL& w) {
 
 void ReleaseMainWindowLinks(const TANDRELL&) {
     RemovePeopleWindowHooks();
+    RemoveScanWindowHooks();
     InputWindowHooks& hooks = InputHooks();
     hooks.FocusMainWindow = nullptr;
     hooks.SecondPersonMenuItems = nullptr;

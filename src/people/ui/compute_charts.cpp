@@ -2,7 +2,7 @@
 
 #include "app/output_buffer.h"
 #include "chart/chart_driver.h"
-#include "cosmodynes/interchart_menu_reports.h"
+#include "people/chart_run.h"
 #include "people/input_checks.h"
 #include "people/second_set_values.h"
 #include "people/ui/input_diurnal_window.h"
@@ -13,7 +13,6 @@
 #include "platform/screen_pointer.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
-#include "scoring/chart_run_scores.h"
 
 namespace {
 
@@ -85,27 +84,17 @@ void ComputeCharts(ProgramState& ps) {
 
     SetHourglass();
     HideInputAndListWindows();
-    StartChartRun(ps, houses);
-    ReadNatalInput(ps);
-    ReadDiurnalInput(ps);
-    ComputeChartsWithScores(ps);
-
+    if (houses) cs.HouseSystemCode = HouseCodeFromChecks(*houses);
+    // The window-free run on the boxes, with the menus shown before its page.
+    RunCheckedCharts(ps, FormOf<InputD>().Fields(), second.Fields(), ReadAndComputeCharts, [&] {
+        if (cs.QuietMode == 0) SetDefaultPointer();
+        CallHook(InputHooks().ShowChartMenus);
+        second.chkRelationship.SetValue(0);
+    });
     if (cs.AroundClockMode == 1) {
         CallHook(InputHooks().ShowChartMenus);
         SetDefaultPointer();
-        return;
     }
-
-    if (cs.QuietMode == 0) SetDefaultPointer();
-    CallHook(InputHooks().ShowChartMenus);
-    second.chkRelationship.SetValue(0);
-    if (cs.QuietMode == 0) {
-        if (second.chk2ndPerson.Value() != 1) StartReportWithHeader(ps);
-        else StartReportWithBothHeaders(ps);
-        AppendInterchartReport(ps);
-        ShowOutput(ps);
-    }
-    if (ps.settings.OptionValues[211] != 0) ClearOutputBuffer(ps.output);
 }
 
 void InputMenuShowWindows(ProgramState& ps) {

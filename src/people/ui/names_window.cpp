@@ -47,21 +47,16 @@ void StoreRecord(PeopleState& p, const NameRecord& r) {
         column->push_back("");
 }
 
-// With the year-first date order a stored "05 Mar 1960" becomes "1960 Mar 05";
-// a text already turned has a blank as its fifth character.
-std::string YearFirstDate(const std::string& d) {
-    if (d.size() < 5 || d[4] == ' ') return d;
-    const size_t firstBlank = d.find(' ');
-    if (firstBlank == std::string::npos) return d;
-    std::string year = d.size() >= 4 ? d.substr(d.size() - 4) : d;
-    year.erase(0, year.find_first_not_of(' '));
-    const std::string month = d.substr(firstBlank + 1, 3);
-    std::string day = d.substr(0, firstBlank);
-    if (day.size() < 2) day.insert(0, 2 - day.size(), '0');
-    return year + " " + month + " " + day;
+void CallRun(const std::function<void()>& run) {
+    if (run) run();
 }
 
 }  // namespace
+
+NamesRunHooks& NamesRuns() {
+    static NamesRunHooks hooks;
+    return hooks;
+}
 
 Names::Names() {
     SetCaption("Names");
@@ -70,10 +65,17 @@ Names::Names() {
     Text1.SetText("0");
     // "incl MR" starts ticked, as NamesCheck3 does.
     Check3.SetValue(1);
-    // The long runs over the list are not part of this program yet.
-    for (CommandButton* run : {&cmdBDFY, &cmdDualDynesAroundClock, &cmdBothDynes_Graph, &cmdDualDynes_Graph,
-                               &cmdNatalDynes_Graph, &Command5, &Command4, &Command3, &Command2, &Batch1, &Batch})
-        run->SetEnabled(false);
+    Batch.Click = [] { CallRun(NamesRuns().Batch_Click); };
+    Batch1.Click = [] { CallRun(NamesRuns().Batch1_Click); };
+    Command2.Click = [] { CallRun(NamesRuns().Command2_Click); };
+    Command3.Click = [] { CallRun(NamesRuns().Command3_Click); };
+    Command4.Click = [] { CallRun(NamesRuns().Command4_Click); };
+    Command5.Click = [] { CallRun(NamesRuns().Command5_Click); };
+    cmdBDFY.Click = [] { CallRun(NamesRuns().cmdBDFY_Click); };
+    cmdNatalDynes_Graph.Click = [] { CallRun(NamesRuns().cmdNatalDynes_Graph_Click); };
+    cmdDualDynes_Graph.Click = [] { CallRun(NamesRuns().cmdDualDynes_Graph_Click); };
+    cmdBothDynes_Graph.Click = [] { CallRun(NamesRuns().cmdBothDynes_Graph_Click); };
+    cmdDualDynesAroundClock.Click = [] { CallRun(NamesRuns().cmdDualDynesAroundClock_Click); };
 
     OnLoad = [this] { Form_Load(); };
     Check1.Click = [this] { Check1_Click(); };

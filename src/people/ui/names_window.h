@@ -3,8 +3,9 @@
 // alphabetical order. A click fills person A in the natal window or, with
 // "2nd Person" ticked, person B in the second data set window; a double
 // click on person A also computes the charts. "Lock list" keeps the list
-// position across reloads. The buttons of the long runs over the list stand
-// here disabled until those runs exist.
+// position across reloads. The buttons of the long runs over the list start
+// the scans through NamesRuns(); the graph buttons stand disabled.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,7 @@ class Names : public Form {
 public:
     Names();
 
-    // Runs of the long scans (not yet available: disabled).
+    // Runs of the long scans (the graph runs not yet available: disabled).
     CommandButton cmdBDFY{Container(), "BDFY"};
     CommandButton cmdDualDynesAroundClock{Container(), "Dual dynes around clock"};
     CheckBox chkPH{Container(), "P * H"};
@@ -69,3 +70,20 @@ private:
 
 // The names window is closed and shown again, so it reads the current file afresh.
 void ReopenNamesWindow();
+
+// The long runs over the list that the names window's buttons start; the
+// scans fill them when the program starts. A run not filled does nothing.
+struct NamesRunHooks {
+    std::function<void()> Batch_Click;      // "All vs All"
+    std::function<void()> Batch1_Click;     // "One vs All"
+    std::function<void()> Command2_Click;   // "Best Days"
+    std::function<void()> Command3_Click;   // "Best Days for You"
+    std::function<void()> Command4_Click;   // "G"
+    std::function<void()> Command5_Click;   // "T"
+    std::function<void()> cmdBDFY_Click;    // "BDFY"
+    std::function<void()> cmdNatalDynes_Graph_Click;       // "N"
+    std::function<void()> cmdDualDynes_Graph_Click;        // "D"
+    std::function<void()> cmdBothDynes_Graph_Click;        // "Both"
+    std::function<void()> cmdDualDynesAroundClock_Click;   // "Dual dynes around clock"
+};
+NamesRunHooks& NamesRuns();

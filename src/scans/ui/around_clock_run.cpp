@@ -2,17 +2,15 @@
 
 #include <QCoreApplication>
 
-#include "app/ui/status_window.h"
 #include "people/ui/compute_charts.h"
 #include "platform/dialogs.h"
 #include "people/ui/input_diurnal_window.h"
 #include "people/ui/input_natal_window.h"
-#include "people/ui/input_window_hooks.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
 #include "scans/around_clock_table.h"
 #include "scans/ui/cosmodyne_graphs_window.h"
-#include "scans/ui/graph_launchers.h"
+#include "scans/ui/run_windows.h"
 #include "scans/ui/set_start_time_window.h"
 
 namespace {
@@ -32,7 +30,8 @@ void ShowTimes(const DataSetFields& natal, const DataSetFields& diurnal) {
 }  // namespace
 
 void DrawAroundClockGraph(ProgramState& ps, frmSetStartTime& settings) {
-    if (ps.scans.Graph.GraphRunActive) return;
+    RunGuard guard(ps);
+    if (!guard.Active()) return;
     const AroundClockBoxes boxes = settings.Boxes();
     const ClockSeries natalSeries = ReadClockSeries(boxes.StartHour, boxes.StartMinute, boxes.Interval);
     const ClockSeries transitSeries =
@@ -42,13 +41,10 @@ void DrawAroundClockGraph(ProgramState& ps, frmSetStartTime& settings) {
         return;
     }
     ps.chart.AroundClockMode = 1;
-    HideInputAndListWindows();
-    if (InputHooks().UnloadTimeZonePicker) InputHooks().UnloadTimeZonePicker();
-    if (InputHooks().UnloadTip) InputHooks().UnloadTip();
-    ps.scans.Graph.GraphRunActive = true;
+    HideWindowsForRun();
     QCoreApplication::processEvents();
     ps.scans.BestDaysMode = 1;
-    TakeInputWindowSettings(ps);
+    TakeChartRunSettings(ps);
     DataSetFields natal = FormOf<InputD>().Fields();
     DataSetFields diurnal = FormOf<InputD1>().Fields();
     AroundClockHooks hooks;
@@ -58,12 +54,8 @@ void DrawAroundClockGraph(ProgramState& ps, frmSetStartTime& settings) {
     };
     hooks.Yield = [] { QCoreApplication::processEvents(); };
     hooks.TimesSet = ShowTimes;
-    hooks.Progress = [](int done, int total) { ShowProgress(done, total); };
-    FormOf<StatusDlg>().Picture2.Surface().Cls();
     const bool done = ComputeAroundTheClock(ps, natal, diurnal, natalSeries, hooks);
-    UnloadForm<StatusDlg>();
     ps.scans.BestDaysMode = 0;
-    ps.scans.Graph.GraphRunActive = false;
     if (!done) return;
     ps.scans.Graph.GraphTitle = "Dual Cosmodynes Around the Clock";
     OpenCosmodyneGraphs(ps);

@@ -1,10 +1,10 @@
 #include "scans/ui/graph_launchers.h"
 
-#include "app/ui/status_window.h"
+#include "app/ui/ui_state.h"
 #include "people/ui/compute_charts.h"
+#include "people/ui/names_window.h"
 #include "people/ui/input_diurnal_window.h"
 #include "people/ui/input_natal_window.h"
-#include "people/ui/input_window_hooks.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
 #include "platform/ui/form_registry.h"
@@ -13,6 +13,9 @@
 #include "scans/series_runs.h"
 #include "scans/series_table.h"
 #include "scans/ui/cosmodyne_graphs_window.h"
+#include "scans/ui/params_window.h"
+#include "scans/ui/run_windows.h"
+#include "scans/ui/set_start_time_window.h"
 
 namespace {
 
@@ -26,9 +29,7 @@ void Opening(ProgramState& ps, bool tickCheck21) {
     ps.chart.AroundClockMode = 0;
     SelectAngles(0);
     if (tickCheck21) SetCheck21(ps, 1);
-    HideInputAndListWindows();
-    if (InputHooks().UnloadTimeZonePicker) InputHooks().UnloadTimeZonePicker();
-    if (InputHooks().UnloadTip) InputHooks().UnloadTip();
+    HideWindowsForRun();
 }
 
 // The graph window on the last table; nothing when no table was ever written.
@@ -38,43 +39,27 @@ void OpenGraph(ProgramState& ps, const char* title) {
     OpenCosmodyneGraphs(ps);
 }
 
-// The progress window of a series.
-SeriesProgress ProgressWindow() {
-    SeriesProgress p;
-    p.Open = [] { FormOf<StatusDlg>().Picture2.Surface().Cls(); };
-    p.Show = [](int done, int total) { ShowProgress(done, total); };
-    p.Close = [] { UnloadForm<StatusDlg>(); };
-    return p;
-}
-
-// Guards a launcher's run: a second run is refused while one is under way.
-class RunScope {
-public:
-    explicit RunScope(ProgramState& ps) : ps_(ps), refused_(ps.scans.Graph.GraphRunActive) { ps.scans.Graph.GraphRunActive = true; }
-    ~RunScope() {
-        if (!refused_) ps_.scans.Graph.GraphRunActive = false;
-    }
-    bool Refused() const { return refused_; }
-
-private:
-    ProgramState& ps_;
-    bool refused_;
-};
-
 bool NatalSeriesFromWindows(ProgramState& ps, float years) {
-    TakeInputWindowSettings(ps);
+    TakeChartRunSettings(ps);
     DataSetFields natal = FormOf<InputD>().Fields();
-    return ComputeNatalDynesSeries(ps, natal, FormOf<InputD1>().Fields(), years, ProgressWindow());
+    return ComputeNatalDynesSeries(ps, natal, FormOf<InputD1>().Fields(), years);
 }
 
 bool DualSeries(ProgramState& ps, float years) {
     ps.scans.BestDaysMode = 1;
-    const bool done = ComputeDualDynesSeries(ps, years, ProgressWindow());
+    const bool done = ComputeDualDynesSeries(ps, years);
     ps.scans.BestDaysMode = 0;
     return done;
 }
 
 }  // namespace
+
+void InstallGraphHandlers(NamesRunHooks& h) {
+    h.cmdNatalDynes_Graph_Click = [] { cmdNatalDynes_Graph_Click(UiState()); };
+    h.cmdDualDynes_Graph_Click = [] { cmdDualDynes_Graph_Click(UiState()); };
+    h.cmdBothDynes_Graph_Click = [] { cmdBothDynes_Graph_Click(UiState()); };
+    h.cmdDualDynesAroundClock_Click = [] { cmdDualDynesAroundClock_Click(); };
+}
 
 void SelectAngles(int choice) {
     InputD1& d = FormOf<InputD1>();
@@ -82,21 +67,13 @@ void SelectAngles(int choice) {
 }
 
 void SetCheck21(ProgramState& ps, int value) {
+    FormOf<Params>().Check21.SetValue(value);
     ps.scans.Check21 = value;
 }
 
-void TakeInputWindowSettings(ProgramState& ps) {
-    InputD1& d = FormOf<InputD1>();
-    ps.chart.AnglesSetting = d.Option1.Value() ? 0 : d.Option2.Value() ? 1 : 2;
-    ps.chart.UseChiron = d.chkChiron.Value() == 1;
-    ps.people.NatalNameText = FormOf<InputD>().txtName.Text();
-    ps.people.SecondPersonChecked = d.chk2ndPerson.Value();
-    ps.people.SecondPersonCaption = d.chk2ndPerson.Caption();
-}
-
 void cmdNatalDynes_Graph_Click(ProgramState& ps) {
-    RunScope run(ps);
-    if (run.Refused()) return;
+    RunGuard guard(ps);
+    if (!guard.Active()) return;
     Opening(ps, false);
     const float years = AskYears();
     const bool done = years > 0 && NatalSeriesFromWindows(ps, years);
@@ -106,8 +83,8 @@ void cmdNatalDynes_Graph_Click(ProgramState& ps) {
 }
 
 void cmdDualDynes_Graph_Click(ProgramState& ps) {
-    RunScope run(ps);
-    if (run.Refused()) return;
+    RunGuard guard(ps);
+    if (!guard.Active()) return;
     Opening(ps, true);
     ComputeCharts(ps);
     const float years = AskYears();
@@ -119,8 +96,8 @@ void cmdDualDynes_Graph_Click(ProgramState& ps) {
 }
 
 void cmdBothDynes_Graph_Click(ProgramState& ps) {
-    RunScope run(ps);
-    if (run.Refused()) return;
+    RunGuard guard(ps);
+    if (!guard.Active()) return;
     Opening(ps, false);
     const float years = AskYears();
     if (years <= 0 || !NatalSeriesFromWindows(ps, years)) {

@@ -66,7 +66,7 @@ frmSetStartTime::frmSetStartTime() {
     OnLoad = [this] { Form_Load(); };
     // The run reads these boxes as it goes: the window stays while it runs.
     OnQueryUnload = [](int& cancel) {
-        if (UiState().scans.Graph.GraphRunActive) cancel = 1;
+        if (UiState().scans.RunActive) cancel = 1;
     };
 }
 

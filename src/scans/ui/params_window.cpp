@@ -1,0 +1,93 @@
+#include "scans/ui/params_window.h"
+
+#include "app/ui/control_frames.h"
+#include "app/ui/ui_state.h"
+#include "platform/ui/form_registry.h"
+#include "program_state.h"
+
+Params::Params() {
+    SetCaption("Parameters - Composite on left side, synastry on right side");
+    PlaceControls();
+    ScanState& s = UiState().scans;
+    // The boxes start as the state holds them (its defaults at start), and
+    // every change goes back into the state the scans read.
+    for (int n = 1; n <= 33; ++n) {
+        CheckBox* box = CriterionBox(n);
+        if (!box) continue;
+        box->SetValue(s.ParamsChecks[n]);
+        box->Click = [box, n] { UiState().scans.ParamsChecks[n] = box->Value(); };
+    }
+    Text1.SetText(s.ParamsText1);
+    Check20.SetValue(s.Check20);
+    Check21.SetValue(s.Check21);
+    Text1.Change = [this] { UiState().scans.ParamsText1 = Text1.Text(); };
+    Check20.Click = [this] { UiState().scans.Check20 = Check20.Value(); };
+    Check21.Click = [this] { UiState().scans.Check21 = Check21.Value(); };
+    Text1.GotFocus = [this] { Text1_GotFocus(); };
+    OnPaint = [this] { Form_Paint(); };
+    Command1.Click = [this] { Command1_Click(); };
+    Command2.Click = [this] { Command2_Click(); };
+    Command3.Click = [this] { Command3_Click(); };
+}
+
+CheckBox* Params::CriterionBox(int n) {
+    std::array<CheckBox*, 34> boxes{nullptr, &Check1,  &Check2,  &Check3,  &Check4,  &Check5,  &Check6,
+                                    &Check7, &Check8,  &Check9,  &Check10, &Check11, &Check12, &Check13,
+                                    &Check14, &Check15, &Check16, &Check17, &Check18, &Check19, nullptr,
+                                    nullptr, &Check22, &Check23, &Check24, &Check25, &Check26, &Check27,
+                                    &Check28, &Check29, &Check30, &Check31, &Check32, &Check33};
+    return n >= 0 && n <= 33 ? boxes[n] : nullptr;
+}
+
+void Params::PlaceControls() {
+    Move(0, 9000);
+    resize(static_cast<int>(12090 / TwipsPerPixelX() + 0.5), static_cast<int>(2310 / TwipsPerPixelY() + 0.5));
+    UseWindowFace(*this);
+    Check1.Move(120, 120, 1335, 255);
+    Check2.Move(120, 480, 1335, 255);
+    Check3.Move(120, 840, 1335, 255);
+    Check4.Move(120, 1200, 1335, 255);
+    Check5.Move(120, 1560, 1335, 255);
+    Check6.Move(1800, 120, 2295, 255);
+    Check7.Move(1800, 480, 1575, 255);
+    Check8.Move(1800, 840, 1575, 255);
+    Check19.Move(1800, 1200, 1935, 255);
+    Check9.Move(4440, 120, 1335, 255);
+    Check10.Move(4440, 480, 1335, 255);
+    Check11.Move(4440, 840, 1335, 255);
+    Check12.Move(4440, 1200, 1335, 255);
+    Check13.Move(4440, 1560, 1335, 255);
+    Check14.Move(5900, 120, 1525, 255);
+    Check15.Move(5900, 480, 1525, 255);
+    Check16.Move(5900, 840, 1525, 255);
+    Check32.Move(5900, 1200, 1525, 255);
+    Check17.Move(5900, 1560, 1525, 255);
+    Check18.Move(5900, 1920, 1525, 255);
+    Check22.Move(7460, 120, 1525, 255);
+    Check23.Move(7460, 480, 1525, 255);
+    Check24.Move(7460, 840, 1525, 255);
+    Check25.Move(7460, 1200, 1525, 255);
+    Check33.Move(7460, 1560, 1525, 255);
+    Check26.Move(7460, 1920, 1525, 255);
+    Check27.Move(9000, 120, 1525, 255);
+    Check28.Move(9000, 480, 1525, 255);
+    Check29.Move(9000, 840, 1410, 255);
+    Check30.Move(9000, 1200, 1440, 255);
+    Check31.Move(9000, 1560, 1410, 255);
+    Command1.Move(10680, 90, 1215, 295);
+    Command3.Move(10680, 430, 1215, 295);
+    Command2.Move(10680, 780, 1215, 295);
+    Text1.Move(1800, 1530, 320, 285);
+    Label1.Move(2160, 1560, 1935, 255);
+    Check20.Move(10500, 1200, 1575, 255);
+    Check21.Move(10500, 1440, 1575, 435);
+    // The window's small face, so the captions fit their places.
+    for (int n = 1; n <= 33; ++n)
+        if (CheckBox* box = CriterionBox(n)) box->SetFont("MS Sans Serif", 8.25);
+    for (Control* c : std::initializer_list<Control*>{&Command1, &Command2, &Command3, &Text1, &Label1, &Check20, &Check21})
+        c->SetFont("MS Sans Serif", 8.25);
+}
+
+void Params::Form_Paint() { DrawControlFrame(*this, Label1); }
+
+void Params::Text1_GotFocus() { Text1.SelectAll(); }
