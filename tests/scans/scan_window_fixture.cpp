@@ -11,6 +11,7 @@
 #include "people/ui/input_window_hooks.h"
 #include "people/ui/input_window_link.h"
 #include "people/ui/names_window.h"
+#include "people/ui/people_window_hooks.h"
 #include "platform/numbers.h"
 #include "platform/text_file.h"
 #include "platform/ui/form_registry.h"
