@@ -38,12 +38,13 @@ Graph::Graph() : MSChart1(new QChartView(Container())) {
 }
 
 void Graph::ShowChart(const RunningTotalChart& data) {
-    QChart* chart = MSChart1->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
+    // Each filling starts on a fresh chart with the stored appearance.
+    QChart* old = MSChart1->chart();
+    auto* chart = new QChart();
+    chart->setTitleFont(ChartFont(12, true));
+    chart->legend()->setFont(ChartFont(8.25));
+    MSChart1->setChart(chart);
+    if (old) old->deleteLater();
     auto* series = new QLineSeries();
     series->setName("P*H");
     QStringList labels;
