@@ -69,6 +69,7 @@ void ResizeEvent(GraphWindowModel& m, DrawingSurface& s) {
     s.SetScaleWidth(720);
     s.SetScaleHeight(m.MarginY + 480);
     const double labelHeight = s.TextHeight("X");
+    m.LabelHeight = labelHeight;
     for (int k = 1; k <= 3; ++k) m.LabelTop[k] = s.ScaleHeight() - labelHeight - m.MarginY;
     m.LabelCaption[4] = "Cosmodyne Chart";
     m.LabelCaption[5] = m.Context.AroundClockMode == 1 ? "H O U R  (24-hour time)" : "D A T E";

@@ -70,6 +70,8 @@ Crosshair GraphMouseMove(GraphWindowModel& m, DrawingSurface& s, int button, dou
 }
 
 void TypeNoteCharacter(GraphWindowModel& m, DrawingSurface& s, int keyAscii) {
+    // Control characters (Enter, Backspace, Esc, Tab) have no letter to print.
+    if (keyAscii < 32 || keyAscii == 127 || keyAscii > 255) return;
     s.SetForeColor(QBColor(0));
     s.SetCurrentX(m.MouseX);
     s.SetCurrentY(m.MouseY - 8);

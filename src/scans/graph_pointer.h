@@ -21,5 +21,6 @@ std::string ReadoutText(const GraphWindowModel& m);
 // is armed, and what becomes of the crosshair.
 Crosshair GraphMouseMove(GraphWindowModel& m, DrawingSurface& s, int button, double x, double y);
 
-// A typed character printed in black at the pointer, the next one after it.
+// A typed character printed in black at the pointer, the next one after it;
+// control characters print nothing.
 void TypeNoteCharacter(GraphWindowModel& m, DrawingSurface& s, int keyAscii);

@@ -65,6 +65,7 @@ struct GraphWindowModel {
     // --- the five labels: captions, and places in graph units from the layout
     std::array<std::string, 6> LabelCaption{};
     std::array<double, 6> LabelLeft{}, LabelTop{};
+    double LabelHeight = 0;  // one line of the window's font, in graph units
     Colour BackgroundColour = 0xFFFFFF;
 
     // --- pointer and line tools

@@ -199,6 +199,7 @@ TEST(GraphPointer, TypedNotesRunRightwards) {
     m.MouseX = 100, m.MouseY = 200;
     s.ClearLog();
     TypeNoteCharacter(m, s, 'H');
+    TypeNoteCharacter(m, s, 13);  // Enter prints nothing
     TypeNoteCharacter(m, s, 'i');
     const auto prints = s.CallsOf("Print");
     ASSERT_EQ(prints.size(), 2u);

@@ -260,7 +260,6 @@ void Cosmodyne_graphs::Form_MouseUp() {
 }
 
 void Cosmodyne_graphs::Form_KeyPress(int& keyAscii) {
-    if (keyAscii <= 0) return;
     TypeNoteCharacter(m_, Surface(), keyAscii);
 }
 
@@ -269,8 +268,8 @@ void Cosmodyne_graphs::PlaceLabel(Label& label, int k, double widthUnits) {
     const double left = s.ToDeviceX(m_.LabelLeft[k]) * TwipsPerPixelX();
     const double top = s.ToDeviceY(m_.LabelTop[k]) * TwipsPerPixelY();
     const double width = widthUnits * s.PixelsPerUnitX() * TwipsPerPixelX();
-    const double height = (s.ToDeviceY(480) - s.ToDeviceY(m_.LabelTop[k])) * TwipsPerPixelY();
-    label.Move(left, top, std::max(15.0, width), std::max(15.0, std::min(height, 300.0)));
+    const double height = m_.LabelHeight * s.PixelsPerUnitY() * TwipsPerPixelY();
+    label.Move(left, top, std::max(15.0, width), std::max(15.0, height));
 }
 
 void Cosmodyne_graphs::ApplyBackground() {
