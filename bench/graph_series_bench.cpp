@@ -45,7 +45,9 @@ std::unique_ptr<ProgramState> Prepared(DataSetFields& natal, DataSetFields& diur
     ps->chart.HouseSystemCode = "P";
     natal = Fields("3", "14", "1962", "9", "30", false, "5", "75", "10", false, "40", "43");
     diurnal = Fields("1", "1", "2024", "12", "0", false, "5", "75", "10", false, "40", "43");
+    ps->chart.QuietMode = 1;
     ComputeChartsFromFields(*ps, natal, diurnal);
+    ps->chart.QuietMode = 0;
     return ps;
 }
 
