@@ -3,7 +3,9 @@
 // launcher resets, and the table file.
 #include <cmath>
 
+#include "people/ui/compute_charts.h"
 #include "people/ui/input_diurnal_window.h"
+#include "people/ui/input_window_hooks.h"
 #include "people/ui/input_natal_window.h"
 #include "scans/batch_score_list.h"
 #include "people/ui/names_window.h"
@@ -100,6 +102,32 @@ TEST_F(ScanWindowTest, SearchWithThresholdZeroPrintsEveryDay) {
         if (line.find(" Mar 2026: ") != std::string::npos) ++dated;
     EXPECT_GE(dated, 0);
     EXPECT_EQ(CsvLines("best_days_for_you_data.csv").size(), 1u + (ps.scans.BatchLineCount > 0 ? 1u : 0u));
+}
+
+TEST_F(ScanWindowTest, RunThatComputesNoChartBeforeTheFirstBringsTheWindowsBack) {
+    // Before the first chart the main window has no Input menu to bring the
+    // hidden windows back.
+    bool menus = false;
+    InputHooks().ShowChartMenus = [&menus] { menus = true; };
+    InputHooks().ChartMenusVisible = [&menus] { return menus; };
+    FillCouple(fixtures::NorthCouple());
+    ShowInputAndListWindows();
+    FormOf<InputD1>().txtDiurnalLatDeg.SetText("95");
+    dialogs->AnswerText("2026").Answer(MsgResult::OK, 2);
+    NamesRuns().Command3_Click();  // refused input
+    EXPECT_TRUE(FormOf<InputD>().isVisible());
+    EXPECT_TRUE(FormOf<Names>().isVisible());
+    dialogs->AnswerText(std::nullopt);
+    NamesRuns().Command2_Click();  // "Best Days", Cancel at the years
+    EXPECT_TRUE(FormOf<InputD>().isVisible());
+    EXPECT_TRUE(FormOf<Params>().isVisible());
+    // Once a chart stands, the windows stay hidden as every run leaves them.
+    FormOf<InputD1>().txtDiurnalLatDeg.SetText("40");
+    dialogs->AnswerText("2026").AnswerText("0.01");
+    NamesRuns().Command3_Click();
+    EXPECT_TRUE(menus);
+    EXPECT_FALSE(FormOf<InputD>().isVisible());
+    EXPECT_FALSE(FormOf<Names>().isVisible());
 }
 
 }  // namespace

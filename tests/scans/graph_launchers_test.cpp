@@ -85,6 +85,8 @@ TEST_F(GraphLaunchersTest, NatalLauncherOpensTheGraphAndLeavesTheNatalWindow) {
     cmdNatalDynes_Graph_Click(ps);
     EXPECT_FALSE(FormLoaded<Cosmodyne_graphs>());
     EXPECT_TRUE(FormOf<InputD1>().Option2.Value());
+    // No chart yet, so no Input menu: the input windows come back at once.
+    EXPECT_TRUE(FormOf<InputD>().isVisible());
 
     const DataSetFields before = FormOf<InputD>().Fields();
     dialogs.AnswerText(" .25");

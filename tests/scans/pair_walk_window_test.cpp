@@ -1,6 +1,7 @@
 // The pair walks of the runs over the names list: each pair once or both
 // orders, the pairing rules, the birth-year gap, the two-name averages and
 // the One vs All list, through the windows' buttons.
+#include "people/ui/input_diurnal_window.h"
 #include "people/ui/names_window.h"
 #include "platform/text_file.h"
 #include "platform/ui/form_registry.h"
@@ -132,6 +133,21 @@ TEST_F(PairWalkTest, CriteriaAllVsAllBlocksPerFirstPerson) {
     EXPECT_EQ(ps.scans.BatchMode, 0);
     EXPECT_EQ(ps.scans.DatedLines, 0);
     EXPECT_EQ(ps.chart.QuietMode, 0);
+}
+
+TEST_F(PairWalkTest, SecondPersonBoxKeepsTheLastSecondName) {
+    // Whether "2nd Person" was ticked before the run or not, it ends unticked
+    // with the last second person's name as its caption.
+    for (const int before : {1, 0}) {
+        Names({"Ann One", "Bob Two", "Cy Three"});
+        InputD1& second = FormOf<InputD1>();
+        second.chk2ndPerson.SetValue(before);
+        NamesRuns().Batch_Click();
+        EXPECT_EQ(second.chk2ndPerson.Value(), 0) << before;
+        EXPECT_EQ(second.chk2ndPerson.Caption(), "Cy Three") << before;
+        EXPECT_EQ(ps.people.SecondPersonCaption, "Cy Three") << before;
+        EXPECT_EQ(ps.people.SecondPersonChecked, 0) << before;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,11 @@
 // defaults, and the boxes kept in step with the scan state.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleOptionButton>
+
 #include "app/ui/ui_state.h"
 #include "platform/ui/control_base.h"
 #include "platform/ui/form_registry.h"
@@ -72,6 +77,39 @@ TEST_F(ParamsWindowTest, BoxesKeepTheScanStateInStep) {
     EXPECT_EQ(w.Check6.Value(), 1);
     UnloadForm<Params>();
     EXPECT_EQ(FormOf<Params>().Text1.Text(), "3");
+}
+
+// Every caption can be read whole: a check box's text fits beside its
+// indicator, or, for a caption too long for one line, the label that shows
+// it on two lines holds it within the box's height; the label's text fits.
+TEST_F(ParamsWindowTest, EveryCaptionCanBeRead) {
+    Params& w = FormOf<Params>();
+    w.Show();
+    int boxes = 0;
+    for (QCheckBox* box : w.Container()->findChildren<QCheckBox*>(QString(), Qt::FindDirectChildrenOnly)) {
+        ++boxes;
+        const QString text = box->text();
+        if (QLabel* shown = box->findChild<QLabel*>()) {
+            EXPECT_EQ(shown->text(), text);
+            // The label's lettering is seen; the box's own is not.
+            EXPECT_EQ(shown->palette().color(QPalette::WindowText).alpha(), 255);
+            EXPECT_EQ(box->palette().color(QPalette::WindowText).alpha(), 0);
+            EXPECT_TRUE(shown->wordWrap());
+            EXPECT_LE(shown->geometry().right(), box->width()) << text.toStdString();
+            EXPECT_LE(shown->heightForWidth(shown->width()), box->height()) << text.toStdString();
+            EXPECT_GE(shown->heightForWidth(shown->width()), 2 * shown->fontMetrics().height() - 2)
+                << "two lines: " << text.toStdString();
+            continue;
+        }
+        QStyleOptionButton opt;
+        opt.initFrom(box);
+        opt.text = text;
+        const QRect contents = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, box);
+        EXPECT_LE(box->fontMetrics().horizontalAdvance(text), contents.width()) << text.toStdString();
+    }
+    EXPECT_EQ(boxes, 33);
+    QLabel* label = static_cast<QLabel*>(w.Label1.Widget());
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width());
 }
 
 }  // namespace

@@ -56,7 +56,10 @@ void DrawAroundClockGraph(ProgramState& ps, frmSetStartTime& settings) {
     hooks.TimesSet = ShowTimes;
     const bool done = ComputeAroundTheClock(ps, natal, diurnal, natalSeries, hooks);
     ps.scans.BestDaysMode = 0;
-    if (!done) return;
+    if (!done) {
+        ShowWindowsWhenNoInputMenu();
+        return;
+    }
     ps.scans.Graph.GraphTitle = "Dual Cosmodynes Around the Clock";
     OpenCosmodyneGraphs(ps);
     ComputeCharts(ps);

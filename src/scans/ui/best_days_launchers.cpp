@@ -87,6 +87,7 @@ void Launch(Launcher which) {
     if (which == Launcher::BestDaysForYou) FormOf<Names>().Text1.SetText("40");
     if (which == Launcher::G) PowerHarmonyGraphFiles(ps, s.ScanDayCount);
     if (which == Launcher::T) PowerHarmonyGraphFile2(ps, s.ScanDayCount);
+    ShowWindowsWhenNoInputMenu();
 }
 
 void BestDaysOverYears() {
@@ -108,6 +109,7 @@ void BestDaysOverYears() {
     second.Option2.SetValue(true);
     SetMousePointer(kDefaultPointer);
     RefreshReportText();
+    ShowWindowsWhenNoInputMenu();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "app/ui/ui_state.h"
 #include "people/ui/compute_charts.h"
+#include "people/ui/input_window_hooks.h"
 #include "people/ui/names_window.h"
 #include "people/ui/input_diurnal_window.h"
 #include "people/ui/input_natal_window.h"
@@ -42,7 +43,11 @@ void OpenGraph(ProgramState& ps, const char* title) {
 bool NatalSeriesFromWindows(ProgramState& ps, float years) {
     TakeChartRunSettings(ps);
     DataSetFields natal = FormOf<InputD>().Fields();
-    return ComputeNatalDynesSeries(ps, natal, FormOf<InputD1>().Fields(), years);
+    const bool done = ComputeNatalDynesSeries(ps, natal, FormOf<InputD1>().Fields(), years);
+    // The series computed charts: the menus that need a chart show, as
+    // after every chart run.
+    if (ps.chart.InputError == 0) CallHook(InputHooks().ShowChartMenus);
+    return done;
 }
 
 bool DualSeries(ProgramState& ps, float years) {
@@ -78,8 +83,8 @@ void cmdNatalDynes_Graph_Click(ProgramState& ps) {
     const float years = AskYears();
     const bool done = years > 0 && NatalSeriesFromWindows(ps, years);
     SelectAngles(1);
-    if (years > 0 && !done) return;
-    OpenGraph(ps, "Natal Cosmodynes");
+    if (years <= 0 || done) OpenGraph(ps, "Natal Cosmodynes");
+    ShowWindowsWhenNoInputMenu();
 }
 
 void cmdDualDynes_Graph_Click(ProgramState& ps) {
@@ -91,8 +96,8 @@ void cmdDualDynes_Graph_Click(ProgramState& ps) {
     const bool done = years > 0 && DualSeries(ps, years);
     SelectAngles(1);
     SetCheck21(ps, 0);
-    if (years > 0 && !done) return;
-    OpenGraph(ps, "Dual Cosmodynes");
+    if (years <= 0 || done) OpenGraph(ps, "Dual Cosmodynes");
+    ShowWindowsWhenNoInputMenu();
 }
 
 void cmdBothDynes_Graph_Click(ProgramState& ps) {
@@ -102,6 +107,7 @@ void cmdBothDynes_Graph_Click(ProgramState& ps) {
     const float years = AskYears();
     if (years <= 0 || !NatalSeriesFromWindows(ps, years)) {
         SelectAngles(1);
+        ShowWindowsWhenNoInputMenu();
         return;
     }
     GraphState& g = ps.scans.Graph;
@@ -111,10 +117,13 @@ void cmdBothDynes_Graph_Click(ProgramState& ps) {
     const bool done = DualSeries(ps, g.GraphYears);
     SelectAngles(1);
     SetCheck21(ps, 0);
-    if (!done) return;
+    if (!done) {
+        ShowWindowsWhenNoInputMenu();
+        return;
+    }
     const int rows = g.GraphDays + 1;
     for (int r = 1; r <= rows && r < static_cast<int>(natal.size()); ++r)
         for (int c = 1; c <= 12; ++c) g.GraphValues[r][c] = natal[r][c] + g.GraphValues[r][c];
-    if (!WriteGraphFile(ps, rows)) return;
-    OpenGraph(ps, "Natal and Dual Cosmodynes");
+    if (WriteGraphFile(ps, rows)) OpenGraph(ps, "Natal and Dual Cosmodynes");
+    ShowWindowsWhenNoInputMenu();
 }

@@ -28,8 +28,10 @@ enum class NamesRun { CoupleAll, CoupleOne, CriteriaAll, CriteriaOne };
 void ShowRunEnd(ProgramState& ps, const NamesRunFields& f, const std::string& lastSecondName) {
     PutRunFields(f);
     InputD1& second = FormOf<InputD1>();
-    if (!lastSecondName.empty()) second.chk2ndPerson.SetCaption(lastSecondName);
+    // Unticking runs the box's click, which puts back "2nd Person"; the name
+    // is set after it.
     second.chk2ndPerson.SetValue(0);
+    if (!lastSecondName.empty()) second.SetSecondPersonCaption(lastSecondName);
     if (f.ChartsComputed > 0) {
         CallHook(InputHooks().ShowChartMenus);
         second.chkRelationship.SetValue(0);
@@ -61,6 +63,7 @@ void RunOverNames(NamesRun kind) {
     if (lastSecond.empty()) ps.people.RunPersonName = before;
     ShowRunEnd(ps, f, lastSecond);
     if (end == NamesRunEnd::NoSelection && ShowInputMenuHook()) ShowInputMenuHook()();
+    ShowWindowsWhenNoInputMenu();
 }
 
 void Bdfy() {
@@ -83,6 +86,7 @@ void Bdfy() {
     }
     SetMousePointer(kDefaultPointer);
     RefreshReportText();
+    ShowWindowsWhenNoInputMenu();
 }
 
 }  // namespace

@@ -1,9 +1,75 @@
 #include "scans/ui/params_window.h"
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionButton>
+
 #include "app/ui/control_frames.h"
 #include "app/ui/ui_state.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
+
+namespace {
+
+// The caption of a check box too long for one line of its place: the box
+// keeps its caption but draws it unseen, and a word-wrapping label beside
+// the indicator shows it on as many lines as the box's height holds. A
+// click on the label clicks the box.
+class WrappedCaption : public QLabel {
+public:
+    explicit WrappedCaption(QCheckBox* box) : QLabel(box->text(), box), box_(box) {
+        setWordWrap(true);
+        setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        QPalette own = box->palette();
+        QPalette hidden = own;
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+            for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+                own.setColor(group, role, own.color(group, role));
+                hidden.setColor(group, role, Qt::transparent);
+            }
+        }
+        box->setPalette(hidden);
+        setPalette(own);
+        QStyleOptionButton opt;
+        opt.initFrom(box);
+        opt.text = box->text();
+        const QRect contents = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, box);
+        setGeometry(contents.left(), 0, box->width() - contents.left(), box->height());
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override { e->accept(); }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && box_->isEnabled())
+            box_->click();
+        e->accept();
+    }
+
+private:
+    QCheckBox* box_;
+};
+
+// The room a check box has for its caption beside the indicator.
+int CaptionRoom(QCheckBox* box) {
+    QStyleOptionButton opt;
+    opt.initFrom(box);
+    opt.text = box->text();
+    return box->style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, box).width();
+}
+
+// Narrows the lettering of a caption wider than its room just enough for
+// it to fit, down to 85 per cent of its width; the height stays.
+void FitCaption(QWidget* w, const QString& text, int room) {
+    QFont font = w->font();
+    for (int stretch = 99; stretch >= 85 && QFontMetrics(font).horizontalAdvance(text) > room; --stretch) {
+        font.setStretch(stretch);
+        w->setFont(font);
+    }
+}
+
+}  // namespace
 
 Params::Params() {
     SetCaption("Parameters - Composite on left side, synastry on right side");
@@ -86,6 +152,11 @@ void Params::PlaceControls() {
         if (CheckBox* box = CriterionBox(n)) box->SetFont("MS Sans Serif", 8.25);
     for (Control* c : std::initializer_list<Control*>{&Command1, &Command2, &Command3, &Text1, &Label1, &Check20, &Check21})
         c->SetFont("MS Sans Serif", 8.25);
+    new WrappedCaption(static_cast<QCheckBox*>(Check21.Widget()));
+    for (QCheckBox* box : Container()->findChildren<QCheckBox*>(QString(), Qt::FindDirectChildrenOnly))
+        if (box != Check21.Widget()) FitCaption(box, box->text(), CaptionRoom(box));
+    QLabel* label = static_cast<QLabel*>(Label1.Widget());
+    FitCaption(label, label->text(), label->contentsRect().width());
 }
 
 void Params::Form_Paint() { DrawControlFrame(*this, Label1); }

@@ -80,6 +80,11 @@ void RefreshReportText() {
     if (FormLoaded<OutputD1>()) FormOf<OutputD1>().RichText1.Widget()->update();
 }
 
+void ShowWindowsWhenNoInputMenu() {
+    if (InputHooks().ChartMenusVisible && InputHooks().ChartMenusVisible()) return;
+    ShowInputAndListWindows();
+}
+
 std::function<void()>& ShowInputMenuHook() {
     static std::function<void()> hook;
     return hook;

@@ -38,6 +38,10 @@ void PutRunFields(const NamesRunFields& f);
 void HideWindowsForRun();
 // After a run: redraws the report window's text when it is loaded.
 void RefreshReportText();
+// After a run: before the first chart the main window has no Input menu,
+// so a run that computed no chart brings the input and list windows back
+// at once rather than leave them out of reach.
+void ShowWindowsWhenNoInputMenu();
 
 // The main window's Input item made visible ("One vs All" without a name).
 std::function<void()>& ShowInputMenuHook();
