@@ -104,14 +104,23 @@ void PainterSurface::BackColorChanged() {
 
 void PainterSurface::DoLine(double x1, double y1, double x2, double y2, Colour colour, LineBox box) {
     if (!painter_) return;
-    painter_->save();
-    // Straight lines stay crisp: a one-pixel line lies on one pixel row.
-    painter_->setRenderHint(QPainter::Antialiasing, false);
-    painter_->setPen(LinePen(colour));
     const QPointF a(ToDeviceX(x1), ToDeviceY(y1)), b(ToDeviceX(x2), ToDeviceY(y2));
     if (box == LineBox::None) {
+        // A plain line (the common case, thousands per graph) sets only what
+        // it needs and puts back the antialiasing hint, without a full save.
+        const bool antialiased = painter_->testRenderHint(QPainter::Antialiasing);
+        // Straight lines stay crisp: a one-pixel line lies on one pixel row.
+        if (antialiased) painter_->setRenderHint(QPainter::Antialiasing, false);
+        const QPen pen = LinePen(colour);
+        if (painter_->pen() != pen) painter_->setPen(pen);
         painter_->drawLine(a, b);
-    } else {
+        if (antialiased) painter_->setRenderHint(QPainter::Antialiasing, true);
+        return;
+    }
+    painter_->save();
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setPen(LinePen(colour));
+    {
         QRectF rect = QRectF(a, b).normalized();
         if (box == LineBox::FilledBox) {
             painter_->setBrush(ToQColor(colour));

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "scans/graph_state.h"
+
 struct ScanState {
     // --- boxes of the names window the runs read (the window keeps them in step)
     std::string NamesText1 = "0";   // "Display results >= +/-"
@@ -73,4 +75,7 @@ struct ScanState {
         for (int n : {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 32, 17, 18, 22, 23, 24, 33}) c[n] = 1;
         return c;
     }
+
+    // --- the graph table (series, around the clock, graph window)
+    GraphState Graph;
 };

@@ -50,11 +50,12 @@ TEST_F(NamesWindowTest, LoadsSortedListWithRecordIndexesAndFileLabel) {
     EXPECT_EQ(ps.people.NamesName[0], "Robin Sample");
     EXPECT_EQ(ps.people.NamesEmail[0], "robin@example.com");
     EXPECT_EQ(ps.people.NamesName[5], "");
-    // The runs over the list can be started; the graph runs not yet.
+    // Every run over the list can be started, the graph runs too.
     EXPECT_TRUE(w.Batch.Enabled());
     EXPECT_TRUE(w.cmdBDFY.Enabled());
-    EXPECT_FALSE(w.Command4.Enabled());
-    EXPECT_FALSE(w.Command5.Enabled());
+    for (CommandButton* b : {&w.Command4, &w.Command5, &w.cmdNatalDynes_Graph, &w.cmdDualDynes_Graph,
+                             &w.cmdBothDynes_Graph, &w.cmdDualDynesAroundClock})
+        EXPECT_TRUE(b->Enabled()) << b->Caption();
     EXPECT_EQ(w.Text2.Text(), "99");
     EXPECT_EQ(w.Text1.Text(), "0");
 }

@@ -40,6 +40,7 @@ void TANDRELL::WireMenu() {
 
 void TANDRELL::mnuInputData_Click() {
     ProgramState& ps = UiState();
+    if (ps.scans.RunActive) return;  // not while a graph run lets events through
     ps.chart.AroundClockMode = 0;
     ps.output.OutputLineCount = 0;
     if (ps.chart.ChartName != "Now") ps.people.NamesListStale = 0;
@@ -73,6 +74,7 @@ void TANDRELL::ApplyHouseSystem() {
 }
 
 void TANDRELL::SelectHouseItem(MenuItem& item) {
+    if (UiState().scans.RunActive) return;  // not while a graph run lets events through
     ClearHouseChecks();
     item.SetChecked(true);
     ApplyHouseSystem();

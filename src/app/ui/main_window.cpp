@@ -85,6 +85,11 @@ void TANDRELL::Timer1_Timer() {
 
 void TANDRELL::Form_Unload(int& cancel) {
     cancel = 0;
+    // Not while a graph run lets window events through.
+    if (UiState().scans.RunActive) {
+        cancel = 1;
+        return;
+    }
     // Closing the window is File, Exit.
     if (!ended_) mnuFileExit_Click();
 }

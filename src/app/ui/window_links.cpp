@@ -19,6 +19,8 @@
 #include "wheels/ui/astro_line_window.h"
 #include "wheels/ui/wheels_window.h"
 #include "program_state.h"
+#include "scans/ui/cosmodyne_graphs_window.h"
+#include "scans/ui/graph_chart_window.h"
 #include "scans/ui/params_window.h"
 
 // Windows not yet part of the program (the graph window) join the calls
@@ -97,6 +99,8 @@ void UnloadResultWindows() {
     UnloadForm<AstrLine>();
     UnloadForm<CWAspect>();
     UnloadForm<OutputD1>();
+    UnloadForm<Cosmodyne_graphs>();
+    UnloadForm<Graph>();
 }
 
 void RecomputeChartsFromInput(ProgramState& ps) { RecomputeCharts(ps); }

@@ -65,10 +65,6 @@ Names::Names() {
     Text1.SetText("0");
     // "incl MR" starts ticked, as NamesCheck3 does.
     Check3.SetValue(1);
-    // The graph runs over the list are not part of this program yet.
-    for (CommandButton* run :
-         {&cmdDualDynesAroundClock, &cmdBothDynes_Graph, &cmdDualDynes_Graph, &cmdNatalDynes_Graph, &Command5, &Command4})
-        run->SetEnabled(false);
     Batch.Click = [] { CallRun(NamesRuns().Batch_Click); };
     Batch1.Click = [] { CallRun(NamesRuns().Batch1_Click); };
     Command2.Click = [] { CallRun(NamesRuns().Command2_Click); };
@@ -76,6 +72,10 @@ Names::Names() {
     Command4.Click = [] { CallRun(NamesRuns().Command4_Click); };
     Command5.Click = [] { CallRun(NamesRuns().Command5_Click); };
     cmdBDFY.Click = [] { CallRun(NamesRuns().cmdBDFY_Click); };
+    cmdNatalDynes_Graph.Click = [] { CallRun(NamesRuns().cmdNatalDynes_Graph_Click); };
+    cmdDualDynes_Graph.Click = [] { CallRun(NamesRuns().cmdDualDynes_Graph_Click); };
+    cmdBothDynes_Graph.Click = [] { CallRun(NamesRuns().cmdBothDynes_Graph_Click); };
+    cmdDualDynesAroundClock.Click = [] { CallRun(NamesRuns().cmdDualDynesAroundClock_Click); };
 
     OnLoad = [this] { Form_Load(); };
     Check1.Click = [this] { Check1_Click(); };

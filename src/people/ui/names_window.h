@@ -81,5 +81,9 @@ struct NamesRunHooks {
     std::function<void()> Command4_Click;   // "G"
     std::function<void()> Command5_Click;   // "T"
     std::function<void()> cmdBDFY_Click;    // "BDFY"
+    std::function<void()> cmdNatalDynes_Graph_Click;       // "N"
+    std::function<void()> cmdDualDynes_Graph_Click;        // "D"
+    std::function<void()> cmdBothDynes_Graph_Click;        // "Both"
+    std::function<void()> cmdDualDynesAroundClock_Click;   // "Dual dynes around clock"
 };
 NamesRunHooks& NamesRuns();

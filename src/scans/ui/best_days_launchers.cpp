@@ -15,6 +15,7 @@
 #include "people/ui/input_window_hooks.h"
 #include "scans/best_days_over_years.h"
 #include "scans/best_days_report.h"
+#include "scans/ui/graph_chart_window.h"
 #include "scans/ui/params_window.h"
 #include "scans/ui/run_windows.h"
 #include "scans/ui/scan_run_handlers.h"
@@ -84,8 +85,9 @@ void Launch(Launcher which) {
         FormOf<Params>().Check21.SetValue(0);
     }
     if (which == Launcher::BestDaysForYou) FormOf<Names>().Text1.SetText("40");
+    if (which == Launcher::G) PowerHarmonyGraphFiles(ps, s.ScanDayCount);
+    if (which == Launcher::T) PowerHarmonyGraphFile2(ps, s.ScanDayCount);
     ShowWindowsWhenNoInputMenu();
-    // The charts of "G" and "T" join with the graph windows.
 }
 
 void BestDaysOverYears() {

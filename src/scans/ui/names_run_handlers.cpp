@@ -15,6 +15,7 @@
 #include "scans/scan_days.h"
 #include "scans/ui/params_window.h"
 #include "scans/ui/run_windows.h"
+#include "scans/ui/graph_launchers.h"
 #include "scans/ui/scan_run_handlers.h"
 
 namespace {
@@ -99,4 +100,5 @@ void InstallNamesRunHandlers() {
     h.Batch1_Click = [] { RunOverNames(NamesRun::CoupleOne); };
     h.cmdBDFY_Click = [] { Bdfy(); };
     InstallBestDaysHandlers(h);
+    InstallGraphHandlers(h);
 }
