@@ -1,6 +1,8 @@
 #include "scans/graph_table_file.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -65,8 +67,15 @@ std::string GraphFilePath(const std::string& appPath) { return JoinPath(appPath,
 
 std::string GraphNumberText(float value) {
     std::string text = WithoutSignBlank(Str(value));
-    if (static_cast<float>(Val(text)) != value && std::isfinite(value))
-        text = WithoutSignBlank(Str(static_cast<double>(value)));
+    if (static_cast<float>(Val(text)) == value || !std::isfinite(value)) return text;
+    // Seven digits do not give this single back: the fewest of eight or nine
+    // that do, nine always being enough.
+    for (int digits = 8; digits <= 9; ++digits) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, static_cast<double>(value));
+        text = WithoutSignBlank(Str(std::strtod(buffer, nullptr)));
+        if (static_cast<float>(Val(text)) == value) break;
+    }
     return text;
 }
 

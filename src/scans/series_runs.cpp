@@ -55,7 +55,7 @@ SavedNatalInputs SaveNatalInputs(DataSetFields& natal, const DataSetFields& diur
     natal.Hour = diurnal.Hour, natal.Minute = diurnal.Minute, natal.Zone = diurnal.Zone;
     natal.LongDeg = diurnal.LongDeg, natal.LongMin = diurnal.LongMin;
     natal.LatDeg = diurnal.LatDeg, natal.LatMin = diurnal.LatMin;
-    natal.AM = diurnal.AM, natal.East = diurnal.East, natal.South = diurnal.South;
+    natal.AM = diurnal.AM, natal.East = diurnal.East, natal.West = diurnal.West, natal.South = diurnal.South;
     return s;
 }
 

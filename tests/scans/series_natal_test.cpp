@@ -110,3 +110,17 @@ TEST(SeriesRuns, SavedNatalInputsAndTheirRestoring) {
     RestoreNatalInputs(natal, saved);
     EXPECT_FALSE(natal.AM);
 }
+
+TEST_F(SeriesRunsTest, NatalSeriesTakesTheDiurnalPlacesEastOrWest) {
+    // A western natal person and an eastern diurnal place nine hours ahead:
+    // the borrowed natal window is east as well, so its checks pass.
+    DialogRecorder dialogs;
+    natal.East = false, natal.West = true;
+    diurnal.Zone = "-9", diurnal.LongDeg = "139", diurnal.East = true, diurnal.West = false;
+    DataSetFields copy = natal;
+    SaveNatalInputs(copy, diurnal);
+    EXPECT_FALSE(copy.West);
+    EXPECT_TRUE(ComputeNatalDynesSeries(ps, natal, diurnal, 0.1f));
+    EXPECT_TRUE(dialogs.Prompts().empty());
+    EXPECT_TRUE(natal.West);
+}

@@ -64,6 +64,10 @@ TEST(TableFile, NumbersDatesAndRowCounts) {
     // Values needing more than seven digits read back as the same single.
     for (float v : {0.1f, 1.0f / 3, 16777215.0f, 123456.789f, -9.87654e-12f})
         EXPECT_EQ(static_cast<float>(Val(GraphNumberText(v))), v) << GraphNumberText(v);
+    // ... with as few digits as that takes: never more than nine.
+    const std::pair<float, const char*> longer[] = {
+        {13.4448747634888f, "13.444875"}, {1.0f / 3, ".33333334"}, {0.1f + 0.2f, ".3"}, {-1.69343268871307f, "-1.6934327"}};
+    for (const auto& [value, text] : longer) EXPECT_EQ(GraphNumberText(value), text) << value;
 
     DateSeparatorGuard guard;
     const DateTime d{2024, 3, 7};
