@@ -2,11 +2,9 @@
 // lighter per-day variant of the day-by-day series.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 
+#include "allocation_counter.h"
 #include "chart/chart_positions.h"
 #include "chart/chart_state.h"
 #include "chart/moon_theory.h"
@@ -15,26 +13,7 @@
 #include "chart/time_scale.h"
 #include "program_state.h"
 
-// Every heap allocation of the program is counted, so each benchmark can
-// report how many fell inside its timed loop (the goal is none).
 namespace {
-std::atomic<long> g_allocations{0};
-}
-
-void* operator new(std::size_t n) {
-    ++g_allocations;
-    if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-
-namespace {
-
-void ReportAllocations(benchmark::State& state, long before) {
-    state.counters["allocs/iter"] =
-        benchmark::Counter(static_cast<double>(g_allocations - before) / static_cast<double>(state.iterations()));
-}
 
 std::unique_ptr<ProgramState> MomentState() {
     auto ps = std::make_unique<ProgramState>();

@@ -6,25 +6,12 @@
 // allocation inside the timed loop and should stay 0.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
+#include <string>
 
+#include "allocation_counter.h"
 #include "app/constant_tables.h"
 #include "cosmodynes/interchart_cosmodynes.h"
 #include "program_state.h"
-
-namespace {
-std::atomic<long> g_allocations{0};
-}  // namespace
-
-void* operator new(std::size_t size) {
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -96,8 +83,7 @@ void RunQuiet(benchmark::State& state, Mode mode) {
         once();
         benchmark::DoNotOptimize(ps.interchart.LastDualTotalB);
     }
-    state.counters["allocs/iter"] =
-        benchmark::Counter(static_cast<double>(g_allocations.load() - before), benchmark::Counter::kAvgIterations);
+    ReportAllocations(state, before);
 }
 
 void BM_QuietInterchartRun(benchmark::State& state) { RunQuiet(state, Mode::Plain); }

@@ -6,8 +6,8 @@
 
 #include <memory>
 
+#include "bench_couple.h"
 #include "chart/chart_driver.h"
-#include "chart/planet_theory.h"
 #include "program_state.h"
 #include "scoring/aspect_score.h"
 #include "scoring/chart_run_scores.h"
@@ -15,18 +15,8 @@
 namespace {
 
 void FillCouple(ProgramState& ps) {
+    FillBenchCouple(ps);
     ChartState& cs = ps.chart;
-    cs.NatalDay = 14, cs.NatalMonth = 3, cs.NatalYear = 1962;
-    cs.NatalTime = 9.30f, cs.NatalAmPm = "P.M.", cs.NatalZone = 5;
-    cs.NatalLongitude = 75.10f, cs.NatalLatitude = 40.43f;
-    cs.WorkEastWest = "WEST", cs.WorkNorthSouth = "NORTH";
-    cs.DiurnalDay = 2, cs.DiurnalMonth = 11, cs.DiurnalYear = 1965;
-    cs.DiurnalTime = 6.05f, cs.SecondAmPm = "A.M.", cs.DiurnalZone = -1;
-    cs.DiurnalLongitude = -2.20f, cs.DiurnalLatitude = 48.52f;
-    cs.SecondEastWest = "EAST", cs.SecondNorthSouth = "NORTH";
-    cs.HouseSystemCode = "P";
-    cs.QuietMode = 1;
-    InitOrbitalElements(cs);
 
     // The shipped couple orbs and switches, and points for every aspect.
     auto& opt = ps.settings.OptionValues;

@@ -10,9 +10,9 @@
 
 #include "app/constant_tables.h"
 #include "app/options_file.h"
+#include "bench_couple.h"
 #include "chart/chart_driver.h"
 #include "chart/data_files.h"
-#include "chart/planet_theory.h"
 #include "platform/font_registry.h"
 #include "platform/painter_surface.h"
 #include "platform/recording_surface.h"
@@ -33,20 +33,11 @@ std::unique_ptr<ProgramState> BiWheel() {
     ReadOptionsFile(ps->settings);
     FillConstantTables(*ps);
     LoadDataFiles(*ps);
+    FillBenchCouple(*ps);
     ChartState& cs = ps->chart;
-    cs.NatalDay = 14, cs.NatalMonth = 3, cs.NatalYear = 1962;
-    cs.NatalTime = 9.30f, cs.NatalAmPm = "P.M.", cs.NatalZone = 5;
-    cs.NatalLongitude = 75.10f, cs.NatalLatitude = 40.43f;
-    cs.WorkEastWest = "WEST", cs.WorkNorthSouth = "NORTH", cs.NatalNorthSouth = "NORTH";
-    cs.NatalEastWest = "WEST", cs.WheelAmPm = "P.M.", cs.NatalDateText = "3/14/1962";
-    cs.DiurnalDay = 2, cs.DiurnalMonth = 11, cs.DiurnalYear = 1965;
-    cs.DiurnalTime = 6.05f, cs.SecondAmPm = "A.M.", cs.DiurnalZone = -1;
-    cs.DiurnalLongitude = -2.20f, cs.DiurnalLatitude = 48.52f;
-    cs.SecondEastWest = "EAST", cs.SecondNorthSouth = "NORTH", cs.SecondDateText = "11/2/1965";
-    cs.HouseSystemCode = "P";
+    cs.NatalNorthSouth = "NORTH", cs.NatalEastWest = "WEST", cs.WheelAmPm = "P.M.";
+    cs.NatalDateText = "3/14/1962", cs.SecondDateText = "11/2/1965";
     cs.ChartName = "Alice Sample";
-    cs.QuietMode = 1;
-    InitOrbitalElements(cs);
     ComputeChartsCore(*ps);
     ps->people.SecondPersonChecked = 1;
     ps->people.SecondPersonCaption = "Bruno Example";

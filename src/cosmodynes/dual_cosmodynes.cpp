@@ -65,6 +65,21 @@ void PassHeading(ProgramState& ps, const std::string& line) {
     AppendBlankLine(ps);
 }
 
+// One pass of the Venus zodiac cosmodynes, with chart A set up as self's
+// Venus zodiac: the heading, the run, then its aspects to other's Venus and
+// its conjunctions to other's planets.
+void VenusZodiacPass(ProgramState& ps, int pass, const std::string& self, const std::string& other) {
+    const InterchartState& ic = ps.interchart;
+    PassHeading(ps, "  " + self + "'s VENUS ZODIAC COSMODYNES vs " + other + "'S NATAL CHART");
+    RunPass(ps, pass, true);
+    AppendText(ps, "  Venus Zodiac Aspects to " + other + "'s Venus (who loves who more?)");
+    AppendText(ps, ic.VenusAspectLines);
+    AppendText(ps, "  Venus Zodiac Conjunctions to " + other + "'s planets");
+    AppendBlankLine(ps);
+    AppendText(ps, ic.ConjunctionLines);
+    AppendBlankLine(ps);
+}
+
 }  // namespace
 
 std::array<double, 16> VenusZodiacLongitudes(const std::array<double, 16>& longitudes) {
@@ -117,7 +132,6 @@ void DualCompositeCosmodynes(ProgramState& ps) {
 
 void DualVenusZodiacCosmodynes(ProgramState& ps) {
     ChartState& cs = ps.chart;
-    const InterchartState& ic = ps.interchart;
     const std::string a = cs.ChartName;
     const std::string b = SecondName(ps);
     VenusZodiacPlanetListing(ps);
@@ -126,28 +140,14 @@ void DualVenusZodiacCosmodynes(ProgramState& ps) {
     const KeptCharts kept = Keep(cs);
 
     VenusZodiacAsChartA(cs, kept.longA, kept.declA);
-    PassHeading(ps, "  " + a + "'s VENUS ZODIAC COSMODYNES vs " + b + "'S NATAL CHART");
-    RunPass(ps, 1, true);
-    AppendText(ps, "  Venus Zodiac Aspects to " + b + "'s Venus (who loves who more?)");
-    AppendText(ps, ic.VenusAspectLines);
-    AppendText(ps, "  Venus Zodiac Conjunctions to " + b + "'s planets");
-    AppendBlankLine(ps);
-    AppendText(ps, ic.ConjunctionLines);
-    AppendBlankLine(ps);
+    VenusZodiacPass(ps, 1, a, b);
 
     VenusZodiacAsChartA(cs, kept.longB, kept.declB);
     cs.HouseStringA = kept.housesB;
     cs.SecondLongitudes = kept.longA;
     cs.SecondDeclinations = kept.declA;
     cs.HouseStringB = kept.housesA;
-    PassHeading(ps, "  " + b + "'s VENUS ZODIAC COSMODYNES vs " + a + "'S NATAL CHART");
-    RunPass(ps, 2, true);
-    AppendText(ps, "  Venus Zodiac Aspects to " + a + "'s Venus (who loves who more?)");
-    AppendText(ps, ic.VenusAspectLines);
-    AppendText(ps, "  Venus Zodiac Conjunctions to " + a + "'s planets");
-    AppendBlankLine(ps);
-    AppendText(ps, ic.ConjunctionLines);
-    AppendBlankLine(ps);
+    VenusZodiacPass(ps, 2, b, a);
 
     Restore(cs, kept);
     ShowOutput(ps);

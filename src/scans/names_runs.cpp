@@ -101,6 +101,42 @@ struct PairRunner {
         ps.scans.BatchMode = 0;
         anyScanned = true;
     }
+
+    // Every pair of the list with the progress bar: each record against
+    // those after it, or against all others when both orders are walked; a
+    // blank line after each record's row when asked. False on a record that
+    // cannot be read.
+    bool RunAllVsAll(int n, bool blankAfterRow) {
+        const bool both = WalksBothOrders(ps);
+        for (int i = 0; i <= (both ? n - 1 : n - 2); ++i) {
+            for (int j = 0; j < n; ++j) {
+                if (both ? j == i : j <= i) continue;
+                if (n > 2) ShowRunProgress((n - 2) * i + j, (n - 2) * (n - 1));
+                bool computed = false;
+                if (!Run(i, j, computed)) return false;
+                if (computed) Score();
+            }
+            if (blankAfterRow) AppendBlankLine(ps);
+        }
+        return true;
+    }
+
+    // The selected record against every other one with the progress bar;
+    // beforeScore() runs before each pair that is scored. False on a record
+    // that cannot be read.
+    template <typename BeforeScore>
+    bool RunOneVsAll(int sel, int n, BeforeScore beforeScore) {
+        for (int j = 0; j < n; ++j) {
+            ShowRunProgress(j, n - 1);
+            if (j == sel) continue;
+            bool computed = false;
+            if (!Run(sel, j, computed)) return false;
+            if (!computed) continue;
+            beforeScore();
+            Score();
+        }
+        return true;
+    }
 };
 
 }  // namespace
@@ -128,19 +164,10 @@ NamesRunEnd CoupleAllVsAll(ProgramState& ps, NamesRunFields& f) {
     OpenProgress();
 
     const int n = NamesRecordCount(ps);
-    const bool both = WalksBothOrders(ps);
     s.BatchPowerSum = s.BatchHarmonySum = s.BatchPHSum = 0;
     s.BatchPairCount = 0;
     PairRunner runner{ps, f, PairInputGuard(std::max(n, 0)), Scoring::Couple};
-    for (int i = 0; i <= (both ? n - 1 : n - 2); ++i) {
-        for (int j = 0; j < n; ++j) {
-            if (both ? j == i : j <= i) continue;
-            if (n > 2) ShowRunProgress((n - 2) * i + j, (n - 2) * (n - 1));
-            bool computed = false;
-            if (!runner.Run(i, j, computed)) return Fail(ps, Walk::AllVsAll);
-            if (computed) runner.Score();
-        }
-    }
+    if (!runner.RunAllVsAll(n, false)) return Fail(ps, Walk::AllVsAll);
     ShowOutput(ps);
     CloseProgress();
     if (s.BatchPairCount == 0) {
@@ -168,23 +195,16 @@ NamesRunEnd CoupleOneVsAll(ProgramState& ps, NamesRunFields& f, const std::strin
 
     PairRunner runner{ps, f, PairInputGuard(n), Scoring::Couple};
     bool header = false;
-    for (int j = 0; j < n; ++j) {
-        ShowRunProgress(j, n - 1);
-        if (j == sel) continue;
-        bool computed = false;
-        if (!runner.Run(sel, j, computed)) return Fail(ps, Walk::OneVsAll);
-        if (!computed) continue;
-        if (!header) {
-            const std::string label = FirstNameOf(f.NatalName) + " (" +
-                                      FormatDateText(ps.chart.NatalDateText, "dd mmm yyyy", ps.settings.DateOrder) +
-                                      ", " + f.Natal.Email + ")";
-            ps.output.CurrentLine =
-                "  " + label + " vs All - ('P' = Power, 'P*H' = Power times Harmony, 'H' = Harmony)";
-            AppendLine(ps);
-            header = true;
-        }
-        runner.Score();
-    }
+    const bool walked = runner.RunOneVsAll(sel, n, [&] {
+        if (header) return;
+        const std::string label = FirstNameOf(f.NatalName) + " (" +
+                                  FormatDateText(ps.chart.NatalDateText, "dd mmm yyyy", ps.settings.DateOrder) + ", " +
+                                  f.Natal.Email + ")";
+        ps.output.CurrentLine = "  " + label + " vs All - ('P' = Power, 'P*H' = Power times Harmony, 'H' = Harmony)";
+        AppendLine(ps);
+        header = true;
+    });
+    if (!walked) return Fail(ps, Walk::OneVsAll);
     ShowOutput(ps);
     CloseProgress();
     SortAndListBatchScores(ps);
@@ -196,18 +216,8 @@ NamesRunEnd CriteriaAllVsAll(ProgramState& ps, NamesRunFields& f) {
     StartRun(ps, 1);
     OpenProgress();
     const int n = NamesRecordCount(ps);
-    const bool both = WalksBothOrders(ps);
     PairRunner runner{ps, f, PairInputGuard(std::max(n, 0)), Scoring::Criteria};
-    for (int i = 0; i <= (both ? n - 1 : n - 2); ++i) {
-        for (int j = 0; j < n; ++j) {
-            if (both ? j == i : j <= i) continue;
-            if (n > 2) ShowRunProgress((n - 2) * i + j, (n - 2) * (n - 1));
-            bool computed = false;
-            if (!runner.Run(i, j, computed)) return Fail(ps, Walk::AllVsAll);
-            if (computed) runner.Score();
-        }
-        AppendBlankLine(ps);
-    }
+    if (!runner.RunAllVsAll(n, true)) return Fail(ps, Walk::AllVsAll);
     // The scans of a run leave the table file of the last pair scanned.
     if (runner.anyScanned) WriteScanTable(ps, kBestDaysTableFile, BestDaysTableText(ps.scans, ps.scans.BatchLineCount));
     ShowOutput(ps);
@@ -225,13 +235,7 @@ NamesRunEnd CriteriaOneVsAll(ProgramState& ps, NamesRunFields& f, const std::str
     const int sel = SelectedRecord(ps, selectedName);
     if (sel < 0 || n - 1 < 1) return Fail(ps, Walk::OneVsAll);
     PairRunner runner{ps, f, PairInputGuard(n), Scoring::Criteria};
-    for (int j = 0; j < n; ++j) {
-        ShowRunProgress(j, n - 1);
-        if (j == sel) continue;
-        bool computed = false;
-        if (!runner.Run(sel, j, computed)) return Fail(ps, Walk::OneVsAll);
-        if (computed) runner.Score();
-    }
+    if (!runner.RunOneVsAll(sel, n, [] {})) return Fail(ps, Walk::OneVsAll);
     if (runner.anyScanned) WriteScanTable(ps, kBestDaysTableFile, BestDaysTableText(ps.scans, ps.scans.BatchLineCount));
     ShowOutput(ps);
     CloseProgress();

@@ -1,8 +1,5 @@
 // The chart run from the input windows: OK with a couple typed in, the
 // first report page, and what a refused input leaves behind.
-#include <QLineEdit>
-#include <QTest>
-
 #include "app/ui/report_window.h"
 #include "chart_run_setup.h"
 #include "dialog_responder.h"
@@ -13,11 +10,6 @@
 #include "test_support.h"
 
 namespace {
-
-void Type(TextBox& box, const char* keys) {
-    box.SelectAll();
-    QTest::keyClicks(box.LineEdit(), keys);
-}
 
 class ChartRunTest : public InputWindowTest {
 protected:
@@ -31,46 +23,6 @@ protected:
         InputHooks().ShowChartMenus = [this] { ++menusShown; };
         InputHooks().ChartMenusVisible = [this] { return menusShown > 0; };
         ps.output.ShowReportPage = [this](const std::string& file) { shownPage = file; };
-    }
-
-    // John Smith: 14 March 1962, 9.30 P.M., zone 5, 75 W 10, 40 N 43.
-    void TypeNatal() {
-        InputD& w = Natal();
-        Type(w.txtName, "John Smith");
-        Type(w.txtMonth, "3");
-        Type(w.txtDay, "14");
-        Type(w.txtYear, "1962");
-        w.optAM.SetValue(true);
-        Type(w.txtBirthHour, "21");
-        Type(w.txtBirthMinute, "30");
-        w.optWest.SetValue(true);
-        Type(w.txtTZ, "5");
-        Type(w.txtLongDeg, "75");
-        Type(w.txtLongMin, "10");
-        w.optNorth.SetValue(true);
-        Type(w.txtLatDeg, "40");
-        Type(w.txtLatMin, "43");
-    }
-
-    // Mary Ann Jones: 2 November 1965, 6.05 A.M., 2 E 20, 48 N 52.
-    void TypeSecond() {
-        InputD1& d = Second();
-        d.chkNatOrNow.SetValue(0);
-        d.chk2ndPerson.SetValue(1);
-        d.SetSecondPersonCaption("Mary Ann Jones");
-        Type(d.txtDiurnalMonth, "11");
-        Type(d.txtDiurnalDay, "2");
-        Type(d.txtDiurnalYear, "1965");
-        d.optDiurnalAM.SetValue(true);
-        Type(d.txtDiurnalHour, "6");
-        Type(d.txtDiurnalMinute, "05");
-        Type(d.txtDiurnalTZ, "1");
-        d.optDiurnalEast.SetValue(true);
-        Type(d.txtDiurnalLongDeg, "2");
-        Type(d.txtDiurnalLongMin, "20");
-        d.optDiurnalNorth.SetValue(true);
-        Type(d.txtDiurnalLatDeg, "48");
-        Type(d.txtDiurnalLatMin, "52");
     }
 
     int menusShown = 0;

@@ -16,11 +16,6 @@
 
 namespace {
 
-void Type(TextBox& box, const char* keys) {
-    box.SelectAll();
-    QTest::keyClicks(box.LineEdit(), keys);
-}
-
 void Paste(TextBox& box, const char* text) {
     QApplication::clipboard()->setText(text);
     box.SelectAll();

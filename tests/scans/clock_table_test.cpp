@@ -11,26 +11,19 @@
 #include "scans/around_clock_table.h"
 #include "scans/graph_table_file.h"
 #include "scans/run_progress.h"
+#include "series_couple_fixture.h"
 #include "series_fields.h"
 #include "test_support.h"
 
 namespace {
 
-class ClockTableTest : public ::testing::Test {
+class ClockTableTest : public SeriesCoupleTest {
 protected:
     void SetUp() override {
-        couple = fixtures::NorthCouple();
-        fixtures::ComputeCouple(ps, couple);
-        natal = FieldsOf(couple.a);
-        diurnal = FieldsOf(couple.b);
-        ps.chart.AnglesSetting = 0;
+        SeriesCoupleTest::SetUp();
         ps.chart.AroundClockMode = 1;
         ps.scans.BestDaysMode = 1;
     }
-    std::string File() { return testsupport::ReadBytes(GraphFilePath(ps.settings.AppPath)); }
-    ProgramState ps;
-    fixtures::Couple couple;
-    DataSetFields natal, diurnal;
 };
 
 }  // namespace

@@ -13,25 +13,13 @@
 #include "program_state.h"
 #include "scans/graph_table_file.h"
 #include "scans/series_runs.h"
+#include "series_couple_fixture.h"
 #include "series_fields.h"
 #include "test_support.h"
 
 namespace {
 
-class SeriesRunsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        couple = fixtures::NorthCouple();
-        fixtures::ComputeCouple(ps, couple);
-        natal = FieldsOf(couple.a);
-        diurnal = FieldsOf(couple.b);
-        ps.chart.AnglesSetting = 0;
-    }
-    std::string File() { return testsupport::ReadBytes(GraphFilePath(ps.settings.AppPath)); }
-    ProgramState ps;
-    fixtures::Couple couple;
-    DataSetFields natal, diurnal;
-};
+class SeriesRunsTest : public SeriesCoupleTest {};
 
 }  // namespace
 

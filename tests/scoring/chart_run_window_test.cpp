@@ -1,8 +1,5 @@
 // OK in the natal window scores the couple; a refused input keeps the last
 // scores.
-#include <QLineEdit>
-#include <QTest>
-
 #include "chart_run_setup.h"
 #include "dialog_responder.h"
 #include "people/input_window_fixture.h"
@@ -10,11 +7,6 @@
 #include "test_support.h"
 
 namespace {
-
-void Type(TextBox& box, const char* keys) {
-    box.SelectAll();
-    QTest::keyClicks(box.LineEdit(), keys);
-}
 
 class ScoredChartRunTest : public InputWindowTest {
 protected:
@@ -24,40 +16,6 @@ protected:
         ps.settings.DateOrder = 0;
         ps.settings.TimeFormat = 1;
         ps.output.ShowReportPage = [](const std::string&) {};
-    }
-
-    void TypeCouple() {
-        InputD& w = Natal();
-        Type(w.txtName, "John Smith");
-        Type(w.txtMonth, "3");
-        Type(w.txtDay, "14");
-        Type(w.txtYear, "1962");
-        Type(w.txtBirthHour, "21");
-        Type(w.txtBirthMinute, "30");
-        w.optWest.SetValue(true);
-        Type(w.txtTZ, "5");
-        Type(w.txtLongDeg, "75");
-        Type(w.txtLongMin, "10");
-        w.optNorth.SetValue(true);
-        Type(w.txtLatDeg, "40");
-        Type(w.txtLatMin, "43");
-        InputD1& d = Second();
-        d.chkNatOrNow.SetValue(0);
-        d.chk2ndPerson.SetValue(1);
-        d.SetSecondPersonCaption("Mary Ann Jones");
-        Type(d.txtDiurnalMonth, "11");
-        Type(d.txtDiurnalDay, "2");
-        Type(d.txtDiurnalYear, "1965");
-        d.optDiurnalAM.SetValue(true);
-        Type(d.txtDiurnalHour, "6");
-        Type(d.txtDiurnalMinute, "05");
-        Type(d.txtDiurnalTZ, "1");
-        d.optDiurnalEast.SetValue(true);
-        Type(d.txtDiurnalLongDeg, "2");
-        Type(d.txtDiurnalLongMin, "20");
-        d.optDiurnalNorth.SetValue(true);
-        Type(d.txtDiurnalLatDeg, "48");
-        Type(d.txtDiurnalLatMin, "52");
     }
 };
 
@@ -70,7 +28,8 @@ int Sum(const AspectTable& cube) {
 }
 
 TEST_F(ScoredChartRunTest, OkScoresTheCoupleAlsoQuietlyAndARefusedInputKeepsTheScores) {
-    TypeCouple();
+    TypeNatal();
+    TypeSecond();
     Natal().cmdOK.PerformClick();
     ASSERT_EQ(ps.chart.InputError, 0);
     const ScoringState scored = ps.scoring;
