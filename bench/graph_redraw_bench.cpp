@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "app/constant_tables.h"
 #include "app/options_file.h"
@@ -91,6 +92,10 @@ GraphWindowModel DualSeriesTenYears() {
     ps->settings.AppPath = shipped;
     ReadOptionsFile(ps->settings);
     LoadDataFiles(*ps);
+    // The series writes its graph file to the program folder: a scratch one.
+    const std::string folder = (std::filesystem::temp_directory_path() / "tandrell_redraw_bench").string();
+    std::filesystem::create_directories(folder);
+    ps->settings.AppPath = folder;
     SetDecimalSeparator('.');
     FillConstantTables(*ps);
     InitOrbitalElements(ps->chart);
@@ -109,7 +114,7 @@ GraphWindowModel DualSeriesTenYears() {
     return ModelOf(*table);
 }
 
-void Redraw(benchmark::State& state, GraphWindowModel m) {
+void Redraw(benchmark::State& state, GraphWindowModel m, const char* name) {
     QImage image(1024, 768, QImage::Format_RGB32);
     QPainter painter(&image);
     PainterSurface s(&painter, true);
@@ -121,25 +126,29 @@ void Redraw(benchmark::State& state, GraphWindowModel m) {
         DrawX(m, s);
         benchmark::DoNotOptimize(image.constBits());
     }
+    // TANDRELL_GRAPH_PNG=folder keeps the last picture of each case, to
+    // look at and to compare pixel by pixel between builds.
+    if (const char* folder = std::getenv("TANDRELL_GRAPH_PNG"))
+        image.save(QString::fromStdString(std::string(folder) + "/" + name + ".png"));
     state.counters["rows"] = m.RowCount;
     state.counters["axisTop"] = m.AxisTop;
     state.counters["axisBottom"] = m.AxisBottom;
 }
 
-void BM_GraphRedraw(benchmark::State& state) { Redraw(state, SmoothTenYears()); }
+void BM_GraphRedraw(benchmark::State& state) { Redraw(state, SmoothTenYears(), "smooth"); }
 BENCHMARK(BM_GraphRedraw)->Unit(benchmark::kMillisecond);
 
-void BM_GraphRedrawJumpy(benchmark::State& state) { Redraw(state, JumpyTenYears()); }
+void BM_GraphRedrawJumpy(benchmark::State& state) { Redraw(state, JumpyTenYears(), "jumpy"); }
 BENCHMARK(BM_GraphRedrawJumpy)->Unit(benchmark::kMillisecond);
 
-void BM_GraphRedrawDualSeries(benchmark::State& state) { Redraw(state, DualSeriesTenYears()); }
+void BM_GraphRedrawDualSeries(benchmark::State& state) { Redraw(state, DualSeriesTenYears(), "dual"); }
 BENCHMARK(BM_GraphRedrawDualSeries)->Unit(benchmark::kMillisecond);
 
 // The frame, grid, labels and legend alone, for comparison.
 void BM_GraphFrameOnly(benchmark::State& state) {
     GraphWindowModel m = SmoothTenYears();
     m.DrawnColumns.fill(0);
-    Redraw(state, m);
+    Redraw(state, m, "frame");
 }
 BENCHMARK(BM_GraphFrameOnly)->Unit(benchmark::kMillisecond);
 
