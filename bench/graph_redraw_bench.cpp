@@ -1,5 +1,7 @@
 // The graph window's redraw: a ten-year table (3652 rows, 12 series) drawn
-// with its frame, grid, labels and legend on a 1024 x 768 image.
+// with its frame, grid, labels and legend on a 1024 x 768 image. Two tables:
+// smooth invented series, and the real ten-year dual series of a couple,
+// whose Moon columns jump from day to day as real series do.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -7,16 +9,36 @@
 #include <QPainter>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
 
+#include "app/constant_tables.h"
+#include "app/options_file.h"
+#include "chart/chart_driver.h"
+#include "chart/data_files.h"
+#include "chart/planet_theory.h"
+#include "people/chart_run.h"
+#include "platform/app_path.h"
+#include "platform/numbers.h"
 #include "platform/painter_surface.h"
+#include "program_state.h"
 #include "scans/graph_drawing.h"
 #include "scans/graph_table_file.h"
+#include "scans/series_runs.h"
 
 namespace {
 
-GraphWindowModel TenYears() {
+GraphWindowModel ModelOf(const GraphTable& t) {
     GraphWindowModel m;
     InitGraphWindow(m);
+    TakeGraphTable(m, t);
+    Setup(m);
+    for (int k = 1; k <= 12; ++k) m.DrawnColumns[k] = 1;
+    return m;
+}
+
+GraphWindowModel SmoothTenYears() {
     GraphTable t;
     t.RowCount = 3652;
     t.TableDates.assign(3653, "");
@@ -30,14 +52,69 @@ GraphWindowModel TenYears() {
             t.TableValues[r][c] = static_cast<float>(80 * std::sin(6.2832 * r / period + c) + 2 * ((r * c) % 5) - 20);
         }
     }
-    TakeGraphTable(m, t);
-    Setup(m);
-    for (int k = 1; k <= 12; ++k) m.DrawnColumns[k] = 1;
-    return m;
+    return ModelOf(t);
 }
 
-void BM_GraphRedraw(benchmark::State& state) {
-    GraphWindowModel m = TenYears();
+// Every series jumping by 30 up or down each day around its slow swing: the
+// hardest table for the redraw, each day a long upright segment.
+GraphWindowModel JumpyTenYears() {
+    GraphTable t;
+    t.RowCount = 3652;
+    t.TableDates.assign(3653, "");
+    t.TableValues.assign(3653, GraphRow{});
+    unsigned seed = 12345;
+    for (int r = 1; r <= 3652; ++r) {
+        t.TableDates[r] = GraphDateText(AddDays(DateTime{2020, 1, 1}, r - 1), 0);
+        for (int c = 1; c <= 12; ++c) {
+            seed = seed * 1103515245u + 12345u;
+            const double jump = (seed >> 16) & 1 ? 30 : -30;
+            t.TableValues[r][c] = static_cast<float>(60 * std::sin(6.2832 * r / (30.0 * c * c) + c) + jump);
+        }
+    }
+    return ModelOf(t);
+}
+
+DataSetFields Fields(const char* m, const char* d, const char* y, const char* h, const char* min, bool am,
+                     const char* zone, const char* lonDeg, const char* lonMin, bool east, const char* latDeg,
+                     const char* latMin) {
+    DataSetFields f;
+    f.Month = m, f.Day = d, f.Year = y, f.Hour = h, f.Minute = min, f.AM = am, f.Zone = zone;
+    f.LongDeg = lonDeg, f.LongMin = lonMin, f.East = east, f.West = !east, f.LatDeg = latDeg, f.LatMin = latMin;
+    return f;
+}
+
+// The ten-year dual series of a couple as the program computes it, written
+// as the graph file and read back as the graph window reads it.
+GraphWindowModel DualSeriesTenYears() {
+    auto ps = std::make_unique<ProgramState>();
+    const std::string shipped =
+        ShippedDataFolder(std::filesystem::read_symlink("/proc/self/exe").parent_path().string());
+    ps->settings.AppPath = shipped;
+    ReadOptionsFile(ps->settings);
+    LoadDataFiles(*ps);
+    // The series writes its graph file to the program folder: a scratch one.
+    const std::string folder = (std::filesystem::temp_directory_path() / "tandrell_redraw_bench").string();
+    std::filesystem::create_directories(folder);
+    ps->settings.AppPath = folder;
+    SetDecimalSeparator('.');
+    FillConstantTables(*ps);
+    InitOrbitalElements(ps->chart);
+    ps->chart.HouseSystemCode = "P";
+    DataSetFields natal = Fields("3", "14", "1962", "9", "30", false, "5", "75", "10", false, "40", "43");
+    DataSetFields diurnal = Fields("1", "1", "2024", "12", "0", false, "5", "75", "10", false, "40", "43");
+    ps->chart.QuietMode = 1;
+    ComputeChartsFromFields(*ps, natal, diurnal);
+    ps->chart.QuietMode = 0;
+    ps->scans.BestDaysMode = 1;
+    ComputeDualDynesSeries(*ps, 10.0f);
+    const GraphState& g = ps->scans.Graph;
+    const int count = static_cast<int>(g.GraphValues.size()) - 1;
+    const auto table = ParseGraphFile(GraphFileText(g.GraphValues, g.GraphDates, count));
+    if (!table) std::abort();
+    return ModelOf(*table);
+}
+
+void Redraw(benchmark::State& state, GraphWindowModel m, const char* name) {
     QImage image(1024, 768, QImage::Format_RGB32);
     QPainter painter(&image);
     PainterSurface s(&painter, true);
@@ -49,24 +126,29 @@ void BM_GraphRedraw(benchmark::State& state) {
         DrawX(m, s);
         benchmark::DoNotOptimize(image.constBits());
     }
+    // TANDRELL_GRAPH_PNG=folder keeps the last picture of each case, to
+    // look at and to compare pixel by pixel between builds.
+    if (const char* folder = std::getenv("TANDRELL_GRAPH_PNG"))
+        image.save(QString::fromStdString(std::string(folder) + "/" + name + ".png"));
+    state.counters["rows"] = m.RowCount;
+    state.counters["axisTop"] = m.AxisTop;
+    state.counters["axisBottom"] = m.AxisBottom;
 }
+
+void BM_GraphRedraw(benchmark::State& state) { Redraw(state, SmoothTenYears(), "smooth"); }
 BENCHMARK(BM_GraphRedraw)->Unit(benchmark::kMillisecond);
+
+void BM_GraphRedrawJumpy(benchmark::State& state) { Redraw(state, JumpyTenYears(), "jumpy"); }
+BENCHMARK(BM_GraphRedrawJumpy)->Unit(benchmark::kMillisecond);
+
+void BM_GraphRedrawDualSeries(benchmark::State& state) { Redraw(state, DualSeriesTenYears(), "dual"); }
+BENCHMARK(BM_GraphRedrawDualSeries)->Unit(benchmark::kMillisecond);
 
 // The frame, grid, labels and legend alone, for comparison.
 void BM_GraphFrameOnly(benchmark::State& state) {
-    GraphWindowModel m = TenYears();
+    GraphWindowModel m = SmoothTenYears();
     m.DrawnColumns.fill(0);
-    QImage image(1024, 768, QImage::Format_RGB32);
-    QPainter painter(&image);
-    PainterSurface s(&painter, true);
-    s.SetFontName("Arial");
-    s.SetFontSize(8.25);
-    ResizeEvent(m, s);
-    for (auto _ : state) {
-        s.Cls();
-        DrawX(m, s);
-        benchmark::DoNotOptimize(image.constBits());
-    }
+    Redraw(state, m, "frame");
 }
 BENCHMARK(BM_GraphFrameOnly)->Unit(benchmark::kMillisecond);
 

@@ -164,6 +164,17 @@ void DrawingSurface::Line(double x1, double y1, double x2, double y2, std::optio
     currentY_ = y2;
 }
 
+void DrawingSurface::Lines(const std::vector<LineSegment>& segments, std::optional<Colour> colour) {
+    if (segments.empty()) return;
+    DoLines(segments, colour.value_or(foreColor_));
+    currentX_ = segments.back().x2;
+    currentY_ = segments.back().y2;
+}
+
+void DrawingSurface::DoLines(const std::vector<LineSegment>& segments, Colour colour) {
+    for (const LineSegment& l : segments) DoLine(l.x1, l.y1, l.x2, l.y2, colour, LineBox::None);
+}
+
 void DrawingSurface::LineTo(double x2, double y2, std::optional<Colour> colour, LineBox box) {
     Line(currentX_, currentY_, x2, y2, colour, box);
 }

@@ -29,6 +29,11 @@ enum class ScaleUnit { Twips = 1, Points = 2, Pixels = 3, Characters = 4, Inches
 // Box option of Line: a plain line, a box outline ("B"), a filled box ("BF").
 enum class LineBox { None, Box, FilledBox };
 
+// One straight segment of a Lines call, in user units.
+struct LineSegment {
+    double x1, y1, x2, y2;
+};
+
 enum class FillStyle { Solid = 0, Transparent = 1 };
 
 // The pattern of lines and outlines. The patterns take effect only with a
@@ -91,6 +96,10 @@ public:
     // the fore colour. The current position moves to (x2, y2).
     void Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour = std::nullopt,
               LineBox box = LineBox::None);
+    // Many plain lines in one colour (default: fore colour), each drawn as
+    // Line would draw it, in one call to the back end. The current position
+    // moves to the end of the last one.
+    void Lines(const std::vector<LineSegment>& segments, std::optional<Colour> colour = std::nullopt);
     // The same from the current position.
     void LineTo(double x2, double y2, std::optional<Colour> colour = std::nullopt, LineBox box = LineBox::None);
     // Circle, ellipse or arc about (x, y). The radius counts in horizontal
@@ -156,6 +165,8 @@ protected:
     // Primitives in user units with the state above.
     virtual void DoCls() = 0;
     virtual void DoLine(double x1, double y1, double x2, double y2, Colour colour, LineBox box) = 0;
+    // Plain lines in one colour; by default one DoLine each.
+    virtual void DoLines(const std::vector<LineSegment>& segments, Colour colour);
     virtual void DoCircle(double x, double y, double radius, Colour colour, std::optional<double> start,
                           std::optional<double> end, double aspect, bool pieStart, bool pieEnd) = 0;
     virtual void DoPSet(double x, double y, Colour colour) = 0;

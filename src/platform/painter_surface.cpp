@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -22,6 +23,24 @@ bool IsGlyphFont(const std::string& name) {
 QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 constexpr char32_t kGlyphBase = 0xF000;
+
+// The painter's raster engine steps one-pixel lines in 26.6 fixed point:
+// a coordinate v lies in pixel Fixed(v) >> 6.
+int Fixed(double v) { return static_cast<int>(v * 64); }
+
+// The box (one pixel wide) of the pixels the painter strokes for an
+// upright one-pixel line in a solid pen with round or square ends: its
+// column, from the row of its upper end to the row of its lower end. False
+// where the line is not upright, under a pixel long (the painter draws
+// some of those as nothing) or not inside the device.
+bool UprightBox(const QLineF& l, double width, double height, QRect& box) {
+    if (l.x1() != l.x2() || std::fabs(l.y2() - l.y1()) < 1) return false;
+    const double top = std::min(l.y1(), l.y2()), bottom = std::max(l.y1(), l.y2());
+    if (l.x1() < 0 || l.x1() >= width || top < 0 || bottom >= height) return false;
+    const int first = Fixed(top) >> 6, last = Fixed(bottom) >> 6;
+    box = QRect(Fixed(l.x1()) >> 6, first, 1, last - first + 1);
+    return true;
+}
 
 }  // namespace
 
@@ -102,17 +121,33 @@ void PainterSurface::BackColorChanged() {
     if (clearsOnBackColor_) DoCls();
 }
 
+const QPen& PainterSurface::CachedLinePen(Colour colour) {
+    const double widthPx = PenWidthPx();
+    if (colour != cachedColour_ || widthPx != cachedWidthPx_ || GetDrawStyle() != cachedStyle_) {
+        cachedPen_ = LinePen(colour);
+        cachedColour_ = colour;
+        cachedWidthPx_ = widthPx;
+        cachedStyle_ = GetDrawStyle();
+    }
+    return cachedPen_;
+}
+
+bool PainterSurface::BeginPlainLines(Colour colour) {
+    // Straight lines stay crisp: a one-pixel line lies on one pixel row.
+    const bool antialiased = painter_->testRenderHint(QPainter::Antialiasing);
+    if (antialiased) painter_->setRenderHint(QPainter::Antialiasing, false);
+    const QPen& pen = CachedLinePen(colour);
+    if (painter_->pen() != pen) painter_->setPen(pen);
+    return antialiased;
+}
+
 void PainterSurface::DoLine(double x1, double y1, double x2, double y2, Colour colour, LineBox box) {
     if (!painter_) return;
     const QPointF a(ToDeviceX(x1), ToDeviceY(y1)), b(ToDeviceX(x2), ToDeviceY(y2));
     if (box == LineBox::None) {
-        // A plain line (the common case, thousands per graph) sets only what
-        // it needs and puts back the antialiasing hint, without a full save.
-        const bool antialiased = painter_->testRenderHint(QPainter::Antialiasing);
-        // Straight lines stay crisp: a one-pixel line lies on one pixel row.
-        if (antialiased) painter_->setRenderHint(QPainter::Antialiasing, false);
-        const QPen pen = LinePen(colour);
-        if (painter_->pen() != pen) painter_->setPen(pen);
+        // A plain line sets only what it needs and puts back the
+        // antialiasing hint, without a full save.
+        const bool antialiased = BeginPlainLines(colour);
         painter_->drawLine(a, b);
         if (antialiased) painter_->setRenderHint(QPainter::Antialiasing, true);
         return;
@@ -130,6 +165,58 @@ void PainterSurface::DoLine(double x1, double y1, double x2, double y2, Colour c
         painter_->drawRect(rect);
     }
     painter_->restore();
+}
+
+bool PainterSurface::FillsUprightLines() const {
+    // Only where the pixels are known: the raster engine of an image, a
+    // pen of exactly one pixel, no transform, no clip, plain painting.
+    const QPaintEngine* engine = painter_->paintEngine();
+    return engine && engine->type() == QPaintEngine::Raster && PenWidthPx() == 1.0 &&
+           painter_->combinedTransform().type() == QTransform::TxNone && !painter_->hasClipping() &&
+           painter_->compositionMode() == QPainter::CompositionMode_SourceOver;
+}
+
+void PainterSurface::DoLines(const std::vector<LineSegment>& segments, Colour colour) {
+    if (!painter_) return;
+    // The pen is set once for the lot. Solid lines go to the painter in one
+    // drawLines, the same pixels as a drawLine each. A patterned pen would
+    // carry its dashes on from one line to the next there, so each of those
+    // lines is drawn by itself and starts its own pattern, as with DoLine.
+    lineBuffer_.clear();
+    lineBuffer_.reserve(segments.size());
+    for (const LineSegment& l : segments)
+        lineBuffer_.emplace_back(ToDeviceX(l.x1), ToDeviceY(l.y1), ToDeviceX(l.x2), ToDeviceY(l.y2));
+    const bool antialiased = BeginPlainLines(colour);
+    const QPen pen = painter_->pen();
+    // Upright solid lines (a long series packs many into each column) are
+    // filled as boxes of the same pixels, which costs the painter less.
+    boxBuffer_.clear();
+    if (pen.style() == Qt::SolidLine && pen.capStyle() != Qt::FlatCap && FillsUprightLines()) {
+        std::size_t kept = 0;
+        QRect box;
+        for (const QLineF& l : lineBuffer_) {
+            if (UprightBox(l, width_, height_, box)) {
+                boxBuffer_.push_back(box);
+            } else {
+                lineBuffer_[kept++] = l;
+            }
+        }
+        lineBuffer_.resize(kept);
+    }
+    if (!boxBuffer_.empty()) {
+        const QBrush brush = painter_->brush();
+        painter_->setPen(Qt::NoPen);
+        painter_->setBrush(ToQColor(colour));
+        painter_->drawRects(boxBuffer_.data(), static_cast<int>(boxBuffer_.size()));
+        painter_->setBrush(brush);
+        painter_->setPen(pen);
+    }
+    if (pen.style() == Qt::SolidLine) {
+        painter_->drawLines(lineBuffer_.data(), static_cast<int>(lineBuffer_.size()));
+    } else {
+        for (const QLineF& l : lineBuffer_) painter_->drawLine(l);
+    }
+    if (antialiased) painter_->setRenderHint(QPainter::Antialiasing, true);
 }
 
 void PainterSurface::DoCircle(double x, double y, double radius, Colour colour, std::optional<double> start,

@@ -3,8 +3,11 @@
 // printer page or a PDF file. The painter stays owned by the caller and must
 // be active while the surface draws.
 #include <QFont>
+#include <QLineF>
 #include <QPen>
+#include <QRect>
 #include <QString>
+#include <vector>
 
 #include "platform/drawing_surface.h"
 
@@ -47,6 +50,7 @@ public:
 protected:
     void DoCls() override;
     void DoLine(double x1, double y1, double x2, double y2, Colour colour, LineBox box) override;
+    void DoLines(const std::vector<LineSegment>& segments, Colour colour) override;
     void DoCircle(double x, double y, double radius, Colour colour, std::optional<double> start,
                   std::optional<double> end, double aspect, bool pieStart, bool pieEnd) override;
     void DoPSet(double x, double y, Colour colour) override;
@@ -63,8 +67,22 @@ private:
     double PenWidthPx() const;
     // The pen of lines and outlines: colour, draw width and draw style.
     QPen LinePen(Colour colour) const;
+    // LinePen kept between calls: rebuilt only when colour, width or style
+    // change, so that a run of lines in one pen costs no pen each.
+    const QPen& CachedLinePen(Colour colour);
+    // Whether DoLines may fill upright solid lines as boxes: only where the
+    // pixels are known (an image, a one-pixel pen, no transform or clip).
+    bool FillsUprightLines() const;
+    // Sets the plain-line pen with antialiasing off; gives back whether it was on.
+    bool BeginPlainLines(Colour colour);
 
     QPainter* painter_;
     bool clearsOnBackColor_;
     double width_ = 1, height_ = 1, dpiX_ = 96, dpiY_ = 96;
+    QPen cachedPen_;
+    Colour cachedColour_ = 0;
+    double cachedWidthPx_ = -1;
+    DrawStyle cachedStyle_ = DrawStyle::Solid;
+    std::vector<QLineF> lineBuffer_;  // reused by DoLines
+    std::vector<QRect> boxBuffer_;    // reused by DoLines
 };

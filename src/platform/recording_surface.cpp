@@ -1,6 +1,7 @@
 #include "platform/recording_surface.h"
 
 #include <sstream>
+#include <utility>
 
 RecordingSurface::RecordingSurface(double widthPx, double heightPx, double dpi)
     : width_(widthPx > 0 ? widthPx : 1), height_(heightPx > 0 ? heightPx : 1), dpi_(dpi > 0 ? dpi : 96) {
@@ -36,6 +37,13 @@ void RecordingSurface::DoCls() { calls_.push_back({"Cls", {}, "", BackColor()});
 void RecordingSurface::DoLine(double x1, double y1, double x2, double y2, Colour colour, LineBox box) {
     const char* option = box == LineBox::Box ? "B" : box == LineBox::FilledBox ? "BF" : "";
     calls_.push_back({"Line", {x1, y1, x2, y2}, option, colour});
+}
+
+void RecordingSurface::DoLines(const std::vector<LineSegment>& segments, Colour colour) {
+    RecordedCall call{"Lines", {}, "", colour};
+    call.numbers.reserve(segments.size() * 4);
+    for (const LineSegment& l : segments) call.numbers.insert(call.numbers.end(), {l.x1, l.y1, l.x2, l.y2});
+    calls_.push_back(std::move(call));
 }
 
 void RecordingSurface::DoCircle(double x, double y, double radius, Colour colour, std::optional<double> start,

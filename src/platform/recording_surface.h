@@ -10,8 +10,8 @@
 #include "platform/drawing_surface.h"
 
 struct RecordedCall {
-    std::string op;               // "Line", "Circle", "Print", "PrintText", "Cls", "PSet", or a state name
-    std::vector<double> numbers;  // user-unit arguments in call order
+    std::string op;               // "Line", "Lines", "Circle", "Print", "PrintText", "Cls", "PSet", or a state name
+    std::vector<double> numbers;  // user-unit arguments in call order (Lines: x1, y1, x2, y2 of each)
     std::string text;             // printed text, font name or box option ("B", "BF")
     Colour colour = 0;            // drawing colour of Line, Circle, Print, PSet
 };
@@ -37,6 +37,7 @@ public:
 protected:
     void DoCls() override;
     void DoLine(double x1, double y1, double x2, double y2, Colour colour, LineBox box) override;
+    void DoLines(const std::vector<LineSegment>& segments, Colour colour) override;
     void DoCircle(double x, double y, double radius, Colour colour, std::optional<double> start,
                   std::optional<double> end, double aspect, bool pieStart, bool pieEnd) override;
     void DoPSet(double x, double y, Colour colour) override;

@@ -85,14 +85,17 @@ TEST(GraphDrawing, GridLabelsZeroLineAndSeries) {
         m.CurrentColumn = k;
         DrawHouse(m, s, k);
     }
+    // Each series is one Lines call of x1, y1, x2, y2 per segment.
+    EXPECT_TRUE(s.CallsOf("Line").empty());
+    EXPECT_EQ(s.CallsOf("Lines").size(), 12u);
     int segments = 0;
-    for (const auto& c : s.CallsOf("Line")) {
-        {
+    for (const auto& c : s.CallsOf("Lines")) {
+        for (std::size_t i = 0; i + 3 < c.numbers.size(); i += 4) {
             ++segments;
-            EXPECT_GE(c.numbers[0], 39);
-            EXPECT_LE(c.numbers[2], 619);
-            EXPECT_GE(std::min(c.numbers[1], c.numbers[3]), 3);
-            EXPECT_LE(std::max(c.numbers[1], c.numbers[3]), 403);
+            EXPECT_GE(c.numbers[i], 39);
+            EXPECT_LE(c.numbers[i + 2], 619);
+            EXPECT_GE(std::min(c.numbers[i + 1], c.numbers[i + 3]), 3);
+            EXPECT_LE(std::max(c.numbers[i + 1], c.numbers[i + 3]), 403);
         }
     }
     EXPECT_EQ(segments, 12 * 364);
