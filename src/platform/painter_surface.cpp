@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -23,24 +22,6 @@ bool IsGlyphFont(const std::string& name) {
 QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 constexpr char32_t kGlyphBase = 0xF000;
-
-// The painter's raster engine steps one-pixel lines in 26.6 fixed point:
-// a coordinate v lies in pixel Fixed(v) >> 6.
-int Fixed(double v) { return static_cast<int>(v * 64); }
-
-// The box (one pixel wide) of the pixels the painter strokes for an
-// upright one-pixel line in a solid pen with round or square ends: its
-// column, from the row of its upper end to the row of its lower end. False
-// where the line is not upright, under a pixel long (the painter draws
-// some of those as nothing) or not inside the device.
-bool UprightBox(const QLineF& l, double width, double height, QRect& box) {
-    if (l.x1() != l.x2() || std::fabs(l.y2() - l.y1()) < 1) return false;
-    const double top = std::min(l.y1(), l.y2()), bottom = std::max(l.y1(), l.y2());
-    if (l.x1() < 0 || l.x1() >= width || top < 0 || bottom >= height) return false;
-    const int first = Fixed(top) >> 6, last = Fixed(bottom) >> 6;
-    box = QRect(Fixed(l.x1()) >> 6, first, 1, last - first + 1);
-    return true;
-}
 
 }  // namespace
 
@@ -167,15 +148,6 @@ void PainterSurface::DoLine(double x1, double y1, double x2, double y2, Colour c
     painter_->restore();
 }
 
-bool PainterSurface::FillsUprightLines() const {
-    // Only where the pixels are known: the raster engine of an image, a
-    // pen of exactly one pixel, no transform, no clip, plain painting.
-    const QPaintEngine* engine = painter_->paintEngine();
-    return engine && engine->type() == QPaintEngine::Raster && PenWidthPx() == 1.0 &&
-           painter_->combinedTransform().type() == QTransform::TxNone && !painter_->hasClipping() &&
-           painter_->compositionMode() == QPainter::CompositionMode_SourceOver;
-}
-
 void PainterSurface::DoLines(const std::vector<LineSegment>& segments, Colour colour) {
     if (!painter_) return;
     // The pen is set once for the lot. Solid lines go to the painter in one
@@ -188,29 +160,6 @@ void PainterSurface::DoLines(const std::vector<LineSegment>& segments, Colour co
         lineBuffer_.emplace_back(ToDeviceX(l.x1), ToDeviceY(l.y1), ToDeviceX(l.x2), ToDeviceY(l.y2));
     const bool antialiased = BeginPlainLines(colour);
     const QPen pen = painter_->pen();
-    // Upright solid lines (a long series packs many into each column) are
-    // filled as boxes of the same pixels, which costs the painter less.
-    boxBuffer_.clear();
-    if (pen.style() == Qt::SolidLine && pen.capStyle() != Qt::FlatCap && FillsUprightLines()) {
-        std::size_t kept = 0;
-        QRect box;
-        for (const QLineF& l : lineBuffer_) {
-            if (UprightBox(l, width_, height_, box)) {
-                boxBuffer_.push_back(box);
-            } else {
-                lineBuffer_[kept++] = l;
-            }
-        }
-        lineBuffer_.resize(kept);
-    }
-    if (!boxBuffer_.empty()) {
-        const QBrush brush = painter_->brush();
-        painter_->setPen(Qt::NoPen);
-        painter_->setBrush(ToQColor(colour));
-        painter_->drawRects(boxBuffer_.data(), static_cast<int>(boxBuffer_.size()));
-        painter_->setBrush(brush);
-        painter_->setPen(pen);
-    }
     if (pen.style() == Qt::SolidLine) {
         painter_->drawLines(lineBuffer_.data(), static_cast<int>(lineBuffer_.size()));
     } else {

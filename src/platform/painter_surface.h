@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QLineF>
 #include <QPen>
-#include <QRect>
 #include <QString>
 #include <vector>
 
@@ -70,9 +69,6 @@ private:
     // LinePen kept between calls: rebuilt only when colour, width or style
     // change, so that a run of lines in one pen costs no pen each.
     const QPen& CachedLinePen(Colour colour);
-    // Whether DoLines may fill upright solid lines as boxes: only where the
-    // pixels are known (an image, a one-pixel pen, no transform or clip).
-    bool FillsUprightLines() const;
     // Sets the plain-line pen with antialiasing off; gives back whether it was on.
     bool BeginPlainLines(Colour colour);
 
@@ -84,5 +80,4 @@ private:
     double cachedWidthPx_ = -1;
     DrawStyle cachedStyle_ = DrawStyle::Solid;
     std::vector<QLineF> lineBuffer_;  // reused by DoLines
-    std::vector<QRect> boxBuffer_;    // reused by DoLines
 };

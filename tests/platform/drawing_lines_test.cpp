@@ -1,5 +1,5 @@
 // Many lines in one call: the same pixels on an image as one Line each (the
-// painter back end fills upright solid lines as boxes and batches the rest),
+// painter back end hands solid lines to the painter in one batch),
 // and one logged call with every segment on the recording surface.
 #include <QImage>
 #include <QPainter>
