@@ -14,13 +14,18 @@ namespace {
 constexpr int kOptionCount = 286;
 constexpr int kOrbCount = 17;
 
+}  // namespace
+
 void ReportTooLarge(const std::string& path, const std::vector<int>& lines, const std::string& instead) {
+    if (lines.empty()) return;
     std::string where = LineNumbersText(lines);
     where[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(where[0])));
     MsgBox(where + " of the file " + PathToText(path) + (lines.size() == 1 ? " holds" : " hold") +
                " a number too large to use. " + instead,
            MsgButtons::OK, "Warning!", MsgIcon::Exclamation);
 }
+
+namespace {
 
 // Reads the file into values 1..N-1. A number too large to use is reported
 // and replaced by fallback(slot) when that gives one; values the file does

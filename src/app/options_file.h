@@ -44,5 +44,9 @@ bool RestoreDefaultOptions(const Settings& s);
 // an unknown value counts as 0.
 void GetDateTimeFormat(Settings& s, int dateOrder, int timeFormat);
 
+// Tells the user, once for the file, that the given lines (from 1) hold a
+// number too large to use, and what is used instead; nothing when none.
+void ReportTooLarge(const std::string& path, const std::vector<int>& lines, const std::string& instead);
+
 // Tells the user that a file the program needs was not found.
 void ReportFileNotFound(const std::string& path);

@@ -199,3 +199,23 @@ TEST_F(AspectWindowsTest, SynastryOrbsToldOncePerOpeningAtMost17Lines) {
 }
 
 }  // namespace
+
+TEST_F(AspectWindowsTest, SynastryOrbTooLargeToldOnceAndCountsAsZero) {
+    ComputeCouple(fixtures::NorthCouple());
+    const std::string path = JoinPath(ps.settings.AppPath, "SYNASTRY.ORB");
+    testsupport::WriteBytes(path, "7\r\n1e999\r\n6\r\n9e99   #trine\r\n");
+    ps.settings.OrbValues.fill(3);
+    responder->Answer(MsgResult::OK);
+    AstrLine& a = FormOf<AstrLine>();
+    a.Show();
+    a.grab();
+    a.Form_MouseDown(1, 0, 0, 0);
+    a.grab();
+    ASSERT_EQ(responder->Prompts().size(), 1u);
+    EXPECT_EQ(responder->Prompts()[0].title, "Warning!");
+    EXPECT_NE(responder->Prompts()[0].text.find("SYNASTRY.ORB"), std::string::npos);
+    EXPECT_NE(responder->Prompts()[0].text.find("2 and 4"), std::string::npos) << responder->Prompts()[0].text;
+    EXPECT_EQ(ps.settings.OrbValues[1], 7);
+    EXPECT_EQ(ps.settings.OrbValues[2], 0);
+    EXPECT_EQ(ps.settings.OrbValues[4], 0);
+}

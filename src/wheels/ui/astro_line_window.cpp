@@ -18,8 +18,9 @@ bool LoadSynastryOrbs(Settings& s, bool tell) {
         if (tell) ReportFileNotFound(path);
         return false;
     }
-    const std::vector<float> orbs = ParseNumberLines(*lines, 17);
-    for (std::size_t k = 0; k < orbs.size(); ++k) s.OrbValues[k + 1] = orbs[k];
+    const NumberLines orbs = ReadNumberLines(*lines, 17);
+    for (std::size_t k = 0; k < orbs.Numbers.size(); ++k) s.OrbValues[k + 1] = orbs.Numbers[k];
+    if (tell) ReportTooLarge(path, orbs.TooLarge, "Such an orb counts as 0.");
     return true;
 }
 

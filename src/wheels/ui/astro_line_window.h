@@ -23,6 +23,7 @@ public:
 
 struct Settings;
 // Reads "SYNASTRY.ORB" into OrbValues (at most 17 lines, up to the first
-// empty one). A missing file keeps the earlier orbs; tell = true also tells
-// the user. False when the file could not be read.
+// empty one); a number too large to use counts as 0. A missing file keeps
+// the earlier orbs. tell = true also tells the user of a missing file or of
+// lines too large. False when the file could not be read.
 bool LoadSynastryOrbs(Settings& s, bool tell);
