@@ -173,8 +173,9 @@ bool ReadFitOrbs(const ProgramState& ps, FitOrbs& orbs) {
         return false;
     }
     orbs = ps.settings.OrbValues;
-    const std::vector<float> numbers = ParseNumberLines(*lines, static_cast<int>(orbs.size()) - 1);
-    for (size_t k = 0; k < numbers.size(); ++k) orbs[k + 1] = numbers[k];
+    const NumberLines read = ReadNumberLines(*lines, static_cast<int>(orbs.size()) - 1);
+    for (size_t k = 0; k < read.Numbers.size(); ++k) orbs[k + 1] = read.Numbers[k];
+    ReportTooLarge(path, read.TooLarge, "Such an orb counts as 0.");
     return true;
 }
 

@@ -319,14 +319,23 @@ TEST(OrganizationalFit, OrbsFromNatalOrbFile) {
     ASSERT_TRUE(ReadFitOrbs(ps, orbs));
     for (int k = 1; k <= 17; ++k) EXPECT_EQ(orbs[k], static_cast<float>(k));
 
+    // A number too large for an orb: told once, naming the file, and it counts as 0.
+    DialogResponder responder;
+    responder.Answer(MsgResult::OK);
+    testsupport::WriteBytes(path, "4\r\n1e999\r\n6\r\n");
+    ASSERT_TRUE(ReadFitOrbs(ps, orbs));
+    EXPECT_EQ(orbs[2], 0.0f);
+    EXPECT_EQ(orbs[3], 6.0f);
+    ASSERT_EQ(responder.Prompts().size(), 1u);
+    EXPECT_NE(responder.Prompts()[0].text.find("NATAL.ORB"), std::string::npos);
+
     // No file: the user is told, the orbs are left as they were.
     QDir().remove(QString::fromStdString(path));
-    DialogResponder responder;
     responder.Answer(MsgResult::OK);
     const FitOrbs kept = orbs;
     EXPECT_FALSE(ReadFitOrbs(ps, orbs));
-    ASSERT_EQ(responder.Prompts().size(), 1u);
-    EXPECT_EQ(responder.Prompts()[0].title, "File Not Found");
+    ASSERT_EQ(responder.Prompts().size(), 2u);
+    EXPECT_EQ(responder.Prompts()[1].title, "File Not Found");
     EXPECT_EQ(orbs, kept);
     EXPECT_EQ(ps.settings.OrbValues, before);
 }
