@@ -207,3 +207,16 @@ TEST(UiMenuForm, MouseMovesReachTheWindowInItsScale) {
     EXPECT_EQ(moves[0], (std::array<double, 4>{0, 0, 30, 40}));
     EXPECT_EQ(moves[1], (std::array<double, 4>{1, 1, 50, 60}));
 }
+
+TEST(UiMenuForm, FormOuterSizeSurvivesALateWindowFrame) {
+    // The window manager may add the frame only after the window is shown;
+    // the size read back (as written to the settings file) must still be the
+    // size asked for, or the window grows by its frame on every start.
+    SampleForm form;
+    form.Move(0, 0, 8580, 1050);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(300);
+    EXPECT_NEAR(form.Width(), 8580, TwipsPerPixelX());
+    EXPECT_NEAR(form.Height(), 1050, TwipsPerPixelY());
+}

@@ -53,6 +53,20 @@ TEST_F(ScanWindowTest, TooManyYearsSaysSoAndRunsNothing) {
     EXPECT_EQ(AppFile("best_days_for_you_data.csv"), "");
 }
 
+TEST_F(ScanWindowTest, CancelAtTheStartingYearOfTEndsTheRun) {
+    // "T" asks again for a year below 1900, but Cancel lets the user out:
+    // nothing runs and the second data set keeps its date.
+    FillCouple(fixtures::NorthCouple());
+    InputD1& second = FormOf<InputD1>();
+    dialogs->AnswerText("1850").AnswerText(std::nullopt).AnswerText("2026").AnswerText(" 1");
+    NamesRuns().Command5_Click();
+    EXPECT_EQ(dialogs->Prompts().size(), 2u);
+    EXPECT_EQ(AppFile("best_days_for_you_data.csv"), "");
+    EXPECT_EQ(second.txtDiurnalYear.Text(), "1850");  // the first answer was copied, as for any answer
+    EXPECT_EQ(ps.scans.BestDaysMode, 0);
+    EXPECT_FALSE(ps.scans.RunActive);
+}
+
 TEST_F(ScanWindowTest, BestDaysForYouPresetsAndResets) {
     FillCouple(fixtures::NorthCouple());
     Params& params = FormOf<Params>();

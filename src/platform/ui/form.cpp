@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWidget>
@@ -164,28 +165,44 @@ double Form::Height() const { return frameGeometry().height() * TwipsPerPixelY()
 double Form::InsideWidth() const { return canvas_->width() * TwipsPerPixelX(); }
 double Form::InsideHeight() const { return canvas_->height() * TwipsPerPixelY(); }
 
+bool Form::FrameKnown() const { return frameGeometry().size() != geometry().size(); }
+
 void Form::ApplyOuterSize(int width, int height) {
-    // Outer sizes include the frame, which Qt's resize does not; before the
-    // window is first shown the frame is unknown, so the size is applied
-    // again once it is.
+    // Outer sizes include the frame, which Qt's resize does not. Until the
+    // window is shown and the window manager has framed it, the frame is
+    // unknown, so the size is applied again once it is known; otherwise the
+    // size read back (and kept in the settings file) would grow by the frame
+    // on every start.
     const int extraW = frameGeometry().width() - geometry().width();
     const int extraH = frameGeometry().height() - geometry().height();
     const int w = width >= 0 ? width - extraW : QMainWindow::width();
     const int h = height >= 0 ? height - extraH : QMainWindow::height();
     resize(std::max(1, w), std::max(1, h));
-    if (!isVisible()) {
+    if (!isVisible() || !FrameKnown()) {
         pendingOuterWidth_ = width;
         pendingOuterHeight_ = height;
+    } else {
+        pendingOuterWidth_ = pendingOuterHeight_ = -1;
     }
+}
+
+void Form::ApplyPendingOuterSize() {
+    if (pendingOuterWidth_ < 0 && pendingOuterHeight_ < 0) return;
+    if (!isVisible() || !FrameKnown()) return;
+    const int w = pendingOuterWidth_, h = pendingOuterHeight_;
+    pendingOuterWidth_ = pendingOuterHeight_ = -1;
+    ApplyOuterSize(w, h);
 }
 
 void Form::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (pendingOuterWidth_ >= 0 || pendingOuterHeight_ >= 0) {
-        const int w = pendingOuterWidth_, h = pendingOuterHeight_;
-        pendingOuterWidth_ = pendingOuterHeight_ = -1;
-        ApplyOuterSize(w, h);
-    }
+    ApplyPendingOuterSize();
+}
+
+void Form::moveEvent(QMoveEvent* event) {
+    // The window manager's frame arrives with a move of the window inside it.
+    QMainWindow::moveEvent(event);
+    ApplyPendingOuterSize();
 }
 
 namespace {

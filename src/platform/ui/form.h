@@ -89,6 +89,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -118,6 +119,8 @@ private:
     // An outer size asked for before the frame was known, in pixels.
     int pendingOuterWidth_ = -1, pendingOuterHeight_ = -1;
     void ApplyOuterSize(int width, int height);
+    void ApplyPendingOuterSize();
+    bool FrameKnown() const;
 };
 
 // Holds one window class's single instance, made on first use and let go

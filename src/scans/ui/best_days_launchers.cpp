@@ -1,6 +1,8 @@
 // The window sides of the scans that start at the natal person's birthday
 // in a chosen year: "Best Days for You", "G" and "T" of the names window and
 // "Search" of the criteria window; and "Best Days" over years of chart A.
+#include <optional>
+
 #include "app/output_buffer.h"
 #include "app/ui/ui_state.h"
 #include "people/ui/compute_charts.h"
@@ -28,20 +30,23 @@ const char* const kYearPrompt = "Enter starting year (calcs start at birthday) f
 
 // Asks for the starting year and puts the natal birthday of that year into
 // the second data set; an empty answer leaves it. "T" asks again while the
-// year is below 1900.
-void AskStartingYear(Launcher which) {
+// year is below 1900, but its Cancel ends the run (false), so the prompt
+// always has a way out.
+bool AskStartingYear(Launcher which) {
     InputD& natal = FormOf<InputD>();
     InputD1& second = FormOf<InputD1>();
     const std::string defaultYear =
         (which == Launcher::G || which == Launcher::T) ? second.txtDiurnalYear.Text() : natal.txtYear.Text();
     for (;;) {
-        const std::string answer = InputBox(kYearPrompt, "Starting Year", defaultYear).value_or("");
+        const std::optional<std::string> reply = InputBox(kYearPrompt, "Starting Year", defaultYear);
+        if (!reply && which == Launcher::T) return false;
+        const std::string answer = reply.value_or("");
         if (!answer.empty()) {
             second.txtDiurnalMonth.SetText(natal.txtMonth.Text());
             second.txtDiurnalDay.SetText(natal.txtDay.Text());
             second.txtDiurnalYear.SetText(answer);
         }
-        if (which != Launcher::T || Val(answer) >= 1900) return;
+        if (which != Launcher::T || Val(answer) >= 1900) return true;
     }
 }
 
@@ -57,7 +62,7 @@ void Launch(Launcher which) {
         FormOf<Params>().Check21.SetValue(1);
     }
     if (which == Launcher::BestDaysForYou) FormOf<Names>().Text1.SetText("0");
-    AskStartingYear(which);
+    if (!AskStartingYear(which)) return;
     HideWindowsForRun();
     EmptyOutput(ps.output);
     ComputeCharts(ps);
