@@ -9,20 +9,13 @@
 #include <QPainter>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
-#include "app/constant_tables.h"
-#include "app/options_file.h"
-#include "chart/chart_driver.h"
-#include "chart/data_files.h"
-#include "chart/planet_theory.h"
-#include "people/chart_run.h"
-#include "platform/app_path.h"
 #include "platform/numbers.h"
 #include "platform/painter_surface.h"
 #include "program_state.h"
+#include "scan_bench_setup.h"
 #include "scans/graph_drawing.h"
 #include "scans/graph_table_file.h"
 #include "scans/series_runs.h"
@@ -74,37 +67,12 @@ GraphWindowModel JumpyTenYears() {
     return ModelOf(t);
 }
 
-DataSetFields Fields(const char* m, const char* d, const char* y, const char* h, const char* min, bool am,
-                     const char* zone, const char* lonDeg, const char* lonMin, bool east, const char* latDeg,
-                     const char* latMin) {
-    DataSetFields f;
-    f.Month = m, f.Day = d, f.Year = y, f.Hour = h, f.Minute = min, f.AM = am, f.Zone = zone;
-    f.LongDeg = lonDeg, f.LongMin = lonMin, f.East = east, f.West = !east, f.LatDeg = latDeg, f.LatMin = latMin;
-    return f;
-}
-
 // The ten-year dual series of a couple as the program computes it, written
 // as the graph file and read back as the graph window reads it.
 GraphWindowModel DualSeriesTenYears() {
     auto ps = std::make_unique<ProgramState>();
-    const std::string shipped =
-        ShippedDataFolder(std::filesystem::read_symlink("/proc/self/exe").parent_path().string());
-    ps->settings.AppPath = shipped;
-    ReadOptionsFile(ps->settings);
-    LoadDataFiles(*ps);
-    // The series writes its graph file to the program folder: a scratch one.
-    const std::string folder = (std::filesystem::temp_directory_path() / "tandrell_redraw_bench").string();
-    std::filesystem::create_directories(folder);
-    ps->settings.AppPath = folder;
-    SetDecimalSeparator('.');
-    FillConstantTables(*ps);
-    InitOrbitalElements(ps->chart);
-    ps->chart.HouseSystemCode = "P";
-    DataSetFields natal = Fields("3", "14", "1962", "9", "30", false, "5", "75", "10", false, "40", "43");
-    DataSetFields diurnal = Fields("1", "1", "2024", "12", "0", false, "5", "75", "10", false, "40", "43");
-    ps->chart.QuietMode = 1;
-    ComputeChartsFromFields(*ps, natal, diurnal);
-    ps->chart.QuietMode = 0;
+    DataSetFields natal, diurnal;
+    ChartSeriesCouple(*ps, natal, diurnal);
     ps->scans.BestDaysMode = 1;
     ComputeDualDynesSeries(*ps, 10.0f);
     const GraphState& g = ps->scans.Graph;
