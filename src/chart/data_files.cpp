@@ -54,6 +54,15 @@ void ReportTooLarge(const std::string& name, const std::vector<int>& lines) {
            MsgButtons::OK, "Warning!", MsgIcon::Exclamation);
 }
 
+// Tells the user that a data file holds fewer lines than its table needs
+// (a damaged install); the entries it does not reach count as 0.
+void ReportShortFile(const std::string& name, std::size_t lines, std::size_t needed) {
+    if (lines >= needed) return;
+    MsgBox("The data file " + name + " holds " + std::to_string(lines) + " of the " + std::to_string(needed) +
+               " lines its table needs. The lines missing count as 0.",
+           MsgButtons::OK, "Warning!", MsgIcon::Exclamation);
+}
+
 std::optional<std::string> OpenDataFile(const ProgramState& ps, const std::string& name) {
     auto bytes = ReadFileBytes(JoinPath(ps.settings.AppPath, name));
     if (!bytes) MsgBox("The data file " + name + " could not be read. Its table stays empty.", MsgButtons::OK,
@@ -133,6 +142,7 @@ void LoadDataFiles(ProgramState& ps) {
                     cs.PointsCube[k][i][j] = cs.PointsCube[k][j][i];
                 }
         ReportTooLarge("DATA_VALUES_USED.DAT", tooLarge);
+        ReportShortFile("DATA_VALUES_USED.DAT", lines.size(), n);
     }
 
     LoadWholeNumbers(ps, "RADIUS.DAT", cs.RingRadius);
@@ -154,5 +164,7 @@ void LoadDataFiles(ProgramState& ps) {
             return index < 2 * cs.ChironLongitudeTable.size();
         });
         ReportTooLarge("CHIRON.DAT", tooLarge);
+        // One line per day: a longitude and a declination.
+        ReportShortFile("CHIRON.DAT", index / 2, cs.ChironLongitudeTable.size());
     }
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/options_file.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
 #include "platform/text_file.h"
@@ -20,30 +21,45 @@ std::string WithoutSignBlank(std::string text) {
     return text;
 }
 
+// An item of the file and the line it starts on (from 1).
+struct FileItem {
+    std::string text;
+    int line = 1;
+};
+
 // Items of the file in order across commas and line ends; a quoted item
 // keeps its commas and loses its quotes.
-std::vector<std::string> FileItems(const std::string& bytes) {
-    std::vector<std::string> items;
+std::vector<FileItem> FileItems(const std::string& bytes) {
+    std::vector<FileItem> items;
     std::size_t i = 0;
     const std::size_t n = bytes.size();
+    int line = 1;
+    // A line ends at an LF, or at a CR not followed by one.
+    const auto endsLine = [&](std::size_t at) {
+        return bytes[at] == '\n' || (bytes[at] == '\r' && (at + 1 == n || bytes[at + 1] != '\n'));
+    };
     while (i < n) {
         while (i < n && (bytes[i] == ' ' || bytes[i] == '\t')) ++i;
-        std::string item;
+        FileItem item;
+        item.line = line;
         if (i < n && bytes[i] == '"') {
             ++i;
-            while (i < n && bytes[i] != '"') item += bytes[i++];
+            while (i < n && bytes[i] != '"') {
+                if (endsLine(i)) ++line;
+                item.text += bytes[i++];
+            }
             if (i < n) ++i;  // closing quote
             while (i < n && bytes[i] != ',' && bytes[i] != '\r' && bytes[i] != '\n') ++i;
         } else {
-            while (i < n && bytes[i] != ',' && bytes[i] != '\r' && bytes[i] != '\n') item += bytes[i++];
+            while (i < n && bytes[i] != ',' && bytes[i] != '\r' && bytes[i] != '\n') item.text += bytes[i++];
         }
         items.push_back(item);
         if (i < n && bytes[i] == ',') {
             ++i;
-            if (i == n) items.emplace_back();
+            if (i == n) items.push_back(FileItem{std::string(), line});
         } else {
-            // A line end (CR LF, LF or CR alone) closes the item; empty lines add nothing.
-            while (i < n && (bytes[i] == '\r' || bytes[i] == '\n')) ++i;
+            // A line end closes the item; empty lines add nothing.
+            while (i < n && (bytes[i] == '\r' || bytes[i] == '\n')) line += endsLine(i++);
         }
     }
     return items;
@@ -106,9 +122,9 @@ bool WriteGraphFile(ProgramState& ps, int count) {
 }
 
 std::optional<GraphTable> ParseGraphFile(const std::string& bytes) {
-    const std::vector<std::string> items = FileItems(bytes);
+    const std::vector<FileItem> items = FileItems(bytes);
     int count = 0;
-    if (items.empty() || !IsWholeCount(items[0], count) || count < 1) return std::nullopt;
+    if (items.empty() || !IsWholeCount(items[0].text, count) || count < 1) return std::nullopt;
     if (count > kMaxGraphRows) count = kMaxGraphRows;
     GraphTable t;
     t.TableDates.assign(static_cast<std::size_t>(count) + 1, std::string());
@@ -117,8 +133,13 @@ std::optional<GraphTable> ParseGraphFile(const std::string& bytes) {
     int row = 0;
     while (row < count && k < items.size()) {
         ++row;
-        t.TableDates[row] = items[k++];
-        for (int c = 1; c <= 12 && k < items.size(); ++c) t.TableValues[row][c] = static_cast<float>(Val(items[k++]));
+        t.TableDates[row] = items[k++].text;
+        for (int c = 1; c <= 12 && k < items.size(); ++c, ++k) {
+            // A number beyond single precision counts as 0.
+            const std::optional<float> value = ToSingle(Val(items[k].text));
+            if (!value && (t.TooLarge.empty() || t.TooLarge.back() != items[k].line)) t.TooLarge.push_back(items[k].line);
+            t.TableValues[row][c] = value.value_or(0.0f);
+        }
     }
     if (row < 1) return std::nullopt;
     t.RowCount = row;
@@ -139,5 +160,7 @@ std::optional<GraphTable> ReadGraphFile(const std::string& appPath) {
     if (!table)
         MsgBox("The graph table " + PathToText(path) + " holds no table to draw.", MsgButtons::OK, "Graph",
                MsgIcon::Exclamation);
+    else
+        ReportTooLarge(path, table->TooLarge, "Such a number counts as 0.");
     return table;
 }

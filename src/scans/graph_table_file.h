@@ -38,6 +38,7 @@ struct GraphTable {
     int RowCount = 0;
     std::vector<std::string> TableDates;  // 0..RowCount
     std::vector<GraphRow> TableValues;    // 0..RowCount
+    std::vector<int> TooLarge;            // lines (from 1) with a number too large to use, read as 0
 };
 
 // Reads the text of a graph file: at most the count's rows; fewer rows
@@ -47,5 +48,5 @@ std::optional<GraphTable> ParseGraphFile(const std::string& bytes);
 
 // Reads the program folder's graph file. When it is missing, unreadable or
 // holds no table, the user is told with a message naming it and nullopt
-// comes back.
+// comes back. Numbers too large to use are told once, with their lines.
 std::optional<GraphTable> ReadGraphFile(const std::string& appPath);

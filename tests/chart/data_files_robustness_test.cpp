@@ -40,7 +40,8 @@ TEST(DataFilesRobustness, AnyContentStaysWithinTheTables) {
             const std::size_t before = dialogs.Prompts().size();
             LoadDataFiles(ps);
             // One message for each missing file, and at most one more for a
-            // number its table cannot take.
+            // number its table cannot take and one for a file shorter than
+            // its table.
             int missing = 0, held = 0;
             for (std::size_t k = before; k < dialogs.Prompts().size(); ++k) {
                 const std::string& title = dialogs.Prompts()[k].title;
@@ -48,7 +49,7 @@ TEST(DataFilesRobustness, AnyContentStaysWithinTheTables) {
                 held += title == "Warning!";
             }
             EXPECT_EQ(missing, 3);
-            EXPECT_LE(held, 1);
+            EXPECT_LE(held, 2);
             EXPECT_EQ(dialogs.Prompts().size() - before, static_cast<std::size_t>(missing + held));
             ASSERT_EQ(ps.chart.ChironLongitudeTable.size(), 60000u);
             ASSERT_EQ(ps.chart.ChironDeclinationTable.size(), 60000u);
@@ -74,7 +75,7 @@ TEST(DataFilesRobustness, HugeWholeNumbersAreHeldAtTheRangeOfTheTable) {
 
 TEST(DataFilesRobustness, NumbersTooLargeForSinglePrecisionCountAsZero) {
     DialogResponder dialogs;
-    dialogs.Answer(MsgResult::OK, 4);  // two files missing, one message for each damaged file
+    dialogs.Answer(MsgResult::OK, 6);  // two files missing, two messages for each damaged file
     ProgramState ps;
     ps.settings.AppPath = testsupport::MakeTempDir();
     testsupport::WriteBytes(ps.settings.AppPath + "/CHIRON.DAT",
@@ -92,10 +93,62 @@ TEST(DataFilesRobustness, NumbersTooLargeForSinglePrecisionCountAsZero) {
     EXPECT_EQ(ps.chart.PointsCube[1][0][0], 0.0f);
     std::vector<std::string> warnings;
     for (const auto& p : dialogs.Prompts())
-        if (p.title == "Warning!") warnings.push_back(p.text);
+        if (p.text.find("too large") != std::string::npos) warnings.push_back(p.text);
     ASSERT_EQ(warnings.size(), 2u);
     EXPECT_EQ(warnings[0],
               "Line 2 of the data file DATA_VALUES_USED.DAT holds a number too large to use. Such a number counts as 0.");
     EXPECT_EQ(warnings[1],
               "Lines 2 and 4 of the data file CHIRON.DAT hold a number too large to use. Such a number counts as 0.");
+}
+
+// Files shorter than their table: the points file needs 1089 lines, the
+// Chiron file one line (two numbers) for each of its 60000 days. A short file
+// is told once, by name; the entries it does not reach stay 0.
+TEST(DataFilesRobustness, FilesShorterThanTheirTableAreTold) {
+    const std::string shipped = testsupport::ShippedDataDir();
+    const std::string chiron = testsupport::ReadBytes(shipped + "/CHIRON.DAT");
+    const std::string points = testsupport::ReadBytes(shipped + "/DATA_VALUES_USED.DAT");
+    // The shipped file cut to its first n lines.
+    const auto firstLines = [](const std::string& text, int n) {
+        std::size_t at = 0;
+        for (int i = 0; i < n && at != std::string::npos; ++i) at = text.find('\n', at) + 1;
+        return text.substr(0, at);
+    };
+    struct Case {
+        const char* file;
+        std::string content;
+        std::vector<std::string> warnings;  // in order; the start of each
+    };
+    const std::string shortChiron = "The data file CHIRON.DAT holds ";
+    const std::string shortPoints = "The data file DATA_VALUES_USED.DAT holds ";
+    const Case cases[] = {
+        {"CHIRON.DAT", chiron, {}},
+        {"CHIRON.DAT", chiron + "1.5,2.5\r\n", {}},  // beyond the table: ignored
+        {"CHIRON.DAT", firstLines(chiron, 21000), {shortChiron + "21000 of the 60000 lines its table needs."}},
+        {"CHIRON.DAT", firstLines(chiron, 59999) + "343.3355", {shortChiron + "59999 of the 60000"}},  // half a day
+        {"CHIRON.DAT", "", {shortChiron + "0 of the 60000"}},
+        {"CHIRON.DAT", "\r\n\r\n", {shortChiron + "0 of the 60000"}},
+        {"CHIRON.DAT", "256.5,1e999\r\n", {"Line 1 of the data file CHIRON.DAT", shortChiron + "1 of the 60000"}},
+        {"DATA_VALUES_USED.DAT", points, {}},
+        {"DATA_VALUES_USED.DAT", points + "X = 9\r\n", {}},
+        {"DATA_VALUES_USED.DAT", points.substr(0, points.rfind("\r\n", points.size() - 3) + 2),
+         {shortPoints + "1088 of the 1089 lines its table needs."}},
+        {"DATA_VALUES_USED.DAT", "", {shortPoints + "0 of the 1089"}},
+        {"DATA_VALUES_USED.DAT", std::string(5000, '\r'), {shortPoints + "1 of the 1089"}},  // CR alone ends no line
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.file << ", " << c.content.size() << " bytes");
+        ProgramState ps;
+        ps.settings.AppPath = testsupport::MakeTempDir();
+        for (const char* name : {"HCDATA.DAT", "RADIUS.DAT", "CHIRON.DAT", "DATA_VALUES_USED.DAT"})
+            testsupport::WriteBytes(ps.settings.AppPath + "/" + name, testsupport::ReadBytes(shipped + "/" + name));
+        testsupport::WriteBytes(ps.settings.AppPath + "/" + c.file, c.content);
+        DialogRecorder dialogs;
+        LoadDataFiles(ps);
+        ASSERT_EQ(dialogs.Prompts().size(), c.warnings.size());
+        for (std::size_t k = 0; k < c.warnings.size(); ++k) {
+            EXPECT_EQ(dialogs.Prompts()[k].text.rfind(c.warnings[k], 0), 0u) << dialogs.Prompts()[k].text;
+            EXPECT_EQ(dialogs.Prompts()[k].title, "Warning!");
+        }
+    }
 }

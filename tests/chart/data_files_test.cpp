@@ -72,8 +72,13 @@ TEST(DataFiles, ShortAndLongFilesLoadWhatFits) {
     for (int i = 0; i < 400; ++i) radius += std::to_string(i) + (i % 20 == 19 ? "\r\n" : ",");
     testsupport::WriteBytes(dir + "/RADIUS.DAT", radius);
     testsupport::WriteBytes(dir + "/HCDATA.DAT", "1,2,3\n4,5\n");
+    dialogs.Answer(MsgResult::OK, 2);  // the short points and Chiron files are told
     LoadDataFiles(ps);
-    EXPECT_TRUE(dialogs.Prompts().empty());
+    ASSERT_EQ(dialogs.Prompts().size(), 2u);
+    EXPECT_EQ(dialogs.Prompts()[0].text,
+              "The data file DATA_VALUES_USED.DAT holds 20 of the 1089 lines its table needs. The lines missing "
+              "count as 0.");
+    EXPECT_NE(dialogs.Prompts()[1].text.find("CHIRON.DAT holds 100 of the 60000 lines"), std::string::npos);
     EXPECT_EQ(ps.chart.PointsCube[1][0][2], 19);  // line 19 is (0, 2, 1)
     EXPECT_EQ(ps.chart.PointsCube[0][0][3], 0);   // beyond the short file
     EXPECT_FLOAT_EQ(ps.chart.ChironLongitudeTable[99], 99.5f);

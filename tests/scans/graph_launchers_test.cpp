@@ -116,12 +116,20 @@ TEST_F(GraphLaunchersTest, NatalLauncherOpensTheGraphAndLeavesTheNatalWindow) {
     EXPECT_FALSE(ps.scans.RunActive);
     Snapshot("natal_series.png");
 
-    // Cancelled once a table exists: the graph window opens on the last table.
+    // Cancelled or no years once a table exists: still no graph window, the
+    // earlier table's file untouched, the settings put back all the same.
     UnloadForm<Cosmodyne_graphs>();
-    dialogs.AnswerText("0");
-    cmdNatalDynes_Graph_Click(ps);
-    ASSERT_TRUE(FormLoaded<Cosmodyne_graphs>());
-    EXPECT_EQ(FormOf<Cosmodyne_graphs>().Model().RowCount, 91);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const std::string file = File();
+    for (const std::optional<std::string>& answer : {std::optional<std::string>(), std::optional<std::string>("0")}) {
+        FormOf<InputD1>().Option3.SetValue(true);
+        dialogs.AnswerText(answer);
+        cmdNatalDynes_Graph_Click(ps);
+        EXPECT_FALSE(FormLoaded<Cosmodyne_graphs>());
+        EXPECT_EQ(File(), file);
+        EXPECT_TRUE(FormOf<InputD1>().Option2.Value());
+        EXPECT_FALSE(ps.scans.RunActive);
+    }
 }
 
 TEST_F(GraphLaunchersTest, DualAndBothLaunchers) {
@@ -157,10 +165,17 @@ TEST_F(GraphLaunchersTest, DualAndBothLaunchers) {
     EXPECT_EQ(ps.scans.Check21, 0);
     EXPECT_TRUE(FormOf<InputD1>().Option2.Value());
 
-    // "Both" cancelled: stops, opens nothing.
+    // "D" and "Both" cancelled: no graph window, the file as it was; "D"
+    // still unticks the criteria window's box.
     UnloadForm<Cosmodyne_graphs>();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const std::string file = File();
+    dialogs.AnswerText(std::nullopt);
+    cmdDualDynes_Graph_Click(ps);
+    EXPECT_FALSE(FormLoaded<Cosmodyne_graphs>());
+    EXPECT_EQ(File(), file);
+    EXPECT_EQ(ps.scans.Check21, 0);
+    EXPECT_TRUE(FormOf<InputD1>().Option2.Value());
     dialogs.AnswerText(std::nullopt);
     cmdBothDynes_Graph_Click(ps);
     EXPECT_FALSE(FormLoaded<Cosmodyne_graphs>());

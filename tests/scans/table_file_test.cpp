@@ -2,6 +2,8 @@
 // and read back with its count, short files and damaged ones.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "dialog_responder.h"
 #include "platform/dates.h"
 #include "platform/numbers.h"
@@ -122,4 +124,45 @@ TEST(TableFile, ReaderTakesAtMostTheCountAndRefusesDamage) {
     EXPECT_FALSE(WriteGraphFile(ps, 3));
     ASSERT_EQ(dialogs.Prompts().size(), 3u);
     EXPECT_NE(dialogs.Prompts()[2].text.find("out_1.csv"), std::string::npos);
+}
+
+// Numbers beyond single precision count as 0 and are told once for the file,
+// with their lines; numbers that fit, however large, are no fault.
+TEST(TableFile, NumbersTooLargeToUseAreToldOnce) {
+    const std::string row = "\"01/01/2000\",1,2,3,4,5,6,7,8,9,10,11,12\r\n";
+    struct Case {
+        std::string content;
+        std::string told;  // how the message starts; empty: no message
+        int row, column;   // a value read as 0
+    };
+    const Case cases[] = {
+        {" 2 \r\n" + row + row, "", 0, 0},
+        {" 1 \r\n\"d\",3e38,-3.4e38,1e-50,4,5,6,7,8,9,10,11,12\r\n", "", 0, 0},
+        {" 2 \r\n" + row + "\"d\",1,2,1e39,4,5,6,7,8,9,10,11,12\r\n", "Line 3 of the file ", 2, 3},
+        {" 2 \r\n\"d\",-1e39,2,3,4,5,6,7,8,9,10,1e999,12\r\n\"d\",1,2,3,4,5,6,7,8,9,10,11,1E+39\r\n",
+         "Lines 2 and 3 of the file ", 2, 12},
+        // A row spread over lines: the line of the number is told.
+        {"1\n\"d\",1,2,3\n4,5,6,7\n8,1e39,10,11,12\n", "Line 4 of the file ", 1, 9},
+    };
+    const std::string dir = testsupport::MakeTempDir();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.content);
+        testsupport::WriteBytes(GraphFilePath(dir), c.content);
+        DialogRecorder dialogs;
+        const auto table = ReadGraphFile(dir);
+        ASSERT_TRUE(table);
+        for (const auto& values : table->TableValues)
+            for (float v : values) EXPECT_TRUE(std::isfinite(v));
+        if (c.told.empty()) {
+            EXPECT_TRUE(dialogs.Prompts().empty());
+            continue;
+        }
+        ASSERT_EQ(dialogs.Prompts().size(), 1u);
+        const std::string& text = dialogs.Prompts()[0].text;
+        EXPECT_EQ(text.rfind(c.told, 0), 0u) << text;
+        EXPECT_NE(text.find("out_1.csv h"), std::string::npos) << text;
+        EXPECT_NE(text.find("a number too large to use. Such a number counts as 0."), std::string::npos) << text;
+        EXPECT_EQ(table->TableValues[c.row][c.column], 0.0f);
+        EXPECT_EQ(table->TableValues[c.row][c.column - 1], static_cast<float>(c.column - 1));
+    }
 }

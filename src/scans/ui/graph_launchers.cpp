@@ -7,7 +7,6 @@
 #include "people/ui/input_diurnal_window.h"
 #include "people/ui/input_natal_window.h"
 #include "platform/dialogs.h"
-#include "platform/text_file.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
 #include "scans/graph_table_file.h"
@@ -33,10 +32,9 @@ void Opening(ProgramState& ps, bool tickCheck21) {
     HideWindowsForRun();
 }
 
-// The graph window on the last table; nothing when no table was ever written.
+// The graph window on the table the run has just written.
 void OpenGraph(ProgramState& ps, const char* title) {
     ps.scans.Graph.GraphTitle = title;
-    if (!FileExists(GraphFilePath(ps.settings.AppPath))) return;
     OpenCosmodyneGraphs(ps);
 }
 
@@ -83,7 +81,9 @@ void cmdNatalDynes_Graph_Click(ProgramState& ps) {
     const float years = AskYears();
     const bool done = years > 0 && NatalSeriesFromWindows(ps, years);
     SelectAngles(1);
-    if (years <= 0 || done) OpenGraph(ps, "Natal Cosmodynes");
+    // Cancel or no years opens nothing: the file still holds an earlier
+    // run's table, not this run's.
+    if (done) OpenGraph(ps, "Natal Cosmodynes");
     ShowWindowsWhenNoInputMenu();
 }
 
@@ -96,7 +96,7 @@ void cmdDualDynes_Graph_Click(ProgramState& ps) {
     const bool done = years > 0 && DualSeries(ps, years);
     SelectAngles(1);
     SetCheck21(ps, 0);
-    if (years <= 0 || done) OpenGraph(ps, "Dual Cosmodynes");
+    if (done) OpenGraph(ps, "Dual Cosmodynes");
     ShowWindowsWhenNoInputMenu();
 }
 
