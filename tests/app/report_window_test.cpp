@@ -10,6 +10,7 @@
 #include "app/settings_file.h"
 
 #include "app/report_files.h"
+#include "printer_stand_in.h"
 #include "window_fixture.h"
 
 namespace {
@@ -212,6 +213,36 @@ TEST_F(ReportWindow, PrintPageGoesThroughTheEditorToAPdfFile) {
     EXPECT_EQ(PdfPageCount(testsupport::ReadBytes(pdfs[0])), 3);
     EXPECT_EQ(testsupport::ReadBytes(PrintFilePath(ps.settings)).substr(0, 14), "EDITED line 0\r");
     EXPECT_FALSE(FormLoaded<PrntFile>());
+}
+
+// A printer that refuses the job: the user is told, and the editor stays
+// open with the text; once the printer takes it, the editor closes.
+TEST_F(ReportWindow, PrintEditorStaysOpenWhenThePrinterRefusesTheJob) {
+    ShowPage(Lines(3));
+    FormOf<OutputD1>().mnuPrint.PerformClick();
+    ASSERT_TRUE(FormLoaded<PrntFile>());
+    PrinterStandIn printer;
+    printer.printer = {true, true, "PDF", QPageSize(QPageSize::Letter)};
+    printer.outputPath = AppFile("printed.pdf");
+    printer.refusal = "Destination \"PDF\" is not accepting jobs.";
+    ScopedPrintServer install(&printer);
+    struct ToThePrinter {  // the fixture's PDF target comes back after the test
+        ToThePrinter() { ReportPrintTarget() = PrinterOutput::Target::Automatic; }
+        ~ToThePrinter() { ReportPrintTarget() = PrinterOutput::Target::PdfFile; }
+    } toThePrinter;
+
+    responder.Answer(MsgResult::OK);
+    FormOf<PrntFile>().btnPrint.PerformClick();
+    ASSERT_EQ(responder.Prompts().size(), 1u);
+    EXPECT_NE(responder.Prompts()[0].text.find("did not take the print job"), std::string::npos);
+    ASSERT_TRUE(FormLoaded<PrntFile>());
+    EXPECT_NE(FormOf<PrntFile>().RichtxtContent.Text().find("line 2"), std::string::npos);
+
+    printer.refusal.reset();
+    FormOf<PrntFile>().btnPrint.PerformClick();
+    EXPECT_EQ(responder.Prompts().size(), 1u);
+    EXPECT_FALSE(FormLoaded<PrntFile>());
+    EXPECT_EQ(PdfPageCount(testsupport::ReadBytes(printer.outputPath)), 1);
 }
 
 TEST_F(ReportWindow, PrintDataNeedsDataAndMarksWideLines) {

@@ -1,10 +1,12 @@
 // The Qt dialogs answer with the original button sets, and the test
 // responder records prompts and fails on one nobody expected.
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -93,6 +95,45 @@ TEST(UiDialogs, QtMessageBoxShowsTheButtonSetAndTitle) {
     // Esc on Retry/Cancel answers Cancel.
     WhenModal([](QWidget* w) { qobject_cast<QMessageBox*>(w)->reject(); });
     EXPECT_EQ(MsgBox("Printer not ready", MsgButtons::RetryCancel), MsgResult::Cancel);
+}
+
+// A Yes/No box has no Cancel: Esc and the frame's close button leave it open
+// until Yes or No is clicked. Sets with a Cancel (or a lone OK) close by them.
+TEST(UiDialogs, QtYesNoBoxWaitsForYesOrNo) {
+    QtDialogHandler handler;
+    ScopedDialogHandler install(&handler);
+    struct Case {
+        MsgButtons buttons;
+        bool closable;
+        MsgResult escape;  // what Esc answers on a box that closes by it
+    };
+    const Case cases[] = {{MsgButtons::YesNo, false, MsgResult::Yes},
+                          {MsgButtons::YesNoCancel, true, MsgResult::Cancel},
+                          {MsgButtons::RetryCancel, true, MsgResult::Cancel},
+                          {MsgButtons::OK, true, MsgResult::OK}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.buttons));
+        bool openAfterEscape = false, openAfterClose = false, closeAccepted = true;
+        WhenModal([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(box, nullptr);
+            QTest::keyClick(box, Qt::Key_Escape);
+            openAfterEscape = box->isVisible();
+            if (!openAfterEscape) return;
+            QCloseEvent frameClose;
+            QCoreApplication::sendEvent(box, &frameClose);
+            closeAccepted = frameClose.isAccepted();
+            openAfterClose = box->isVisible() && !box->close();
+            box->button(QMessageBox::Yes)->click();
+        });
+        EXPECT_EQ(MsgBox("Jane Doe already exists. Replace?", c.buttons, "Jane Doe already exists", MsgIcon::Question),
+                  c.escape);
+        EXPECT_EQ(openAfterEscape, !c.closable);
+        if (!c.closable) {
+            EXPECT_FALSE(closeAccepted);
+            EXPECT_TRUE(openAfterClose);
+        }
+    }
 }
 
 TEST(UiDialogs, QtInputBoxAndFileChooserCancel) {

@@ -1,17 +1,17 @@
 #pragma once
-// One print job: pages drawn on a DrawingSurface go to the system printer
-// when one is set up, otherwise to a PDF file "PRINT_yyyyMMdd_hhmmss.pdf" in
-// the reports folder, and the user is told that file's name when the job
-// ends. The surface of each page starts with its origin at the top left of
-// the printable area, counted in twips.
+// One print job: pages drawn on a DrawingSurface go to the default printer,
+// on its own default paper, when one is chosen; otherwise to a PDF file
+// "PRINT_yyyyMMdd_hhmmss.pdf" (A4) in the reports folder, and the user is
+// told that file's name when the job ends. The surface of each page starts
+// with its origin at the top left of the printable area, counted in twips.
 #include <memory>
 #include <string>
 
 class QImage;
+class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 class DrawingSurface;
-class PainterSurface;
+class PrintServer;
 
 class PrinterOutput {
 public:
@@ -38,11 +38,16 @@ public:
     // Prints an image (a window's picture) across the page width, keeping
     // its proportions, at the top of the page.
     void PrintImage(const QImage& image);
-    // Ends the job: the last page is sent. True when it was finished.
+    // Ends the job: the last page is sent. True when it was finished and,
+    // on a printer, the printer took it (the user is told when it did not).
     bool EndDoc();
 
 private:
-    std::unique_ptr<QPrinter> printer_;
+    PrintServer* server_ = nullptr;
+    std::string printerName_;
+    // Why the pages go to a file: no printer at all, or none chosen as default.
+    std::string pdfReason_;
+    std::unique_ptr<QPagedPaintDevice> device_;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<DrawingSurface> surface_;
     std::string pdfPath_;

@@ -1,8 +1,10 @@
 #include "platform/ui/qt_dialog_handler.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -48,6 +50,31 @@ QMessageBox::Icon IconOf(MsgIcon icon) {
     }
     return QMessageBox::NoIcon;
 }
+
+// A message box that, when it has no button to take Esc, ignores Esc and
+// the close button of its frame: the user must click one of its buttons.
+// Qt would otherwise let Esc and the frame answer No on a Yes/No box.
+class MessageBoxWindow : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    void SetMustChoose(bool mustChoose) { mustChoose_ = mustChoose; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (mustChoose_ && event->matches(QKeySequence::Cancel)) return;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (mustChoose_) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool mustChoose_ = false;
+};
 
 // A prompt as a dialog shows it: the program ends its lines with CR LF, Qt
 // with LF alone.
@@ -96,16 +123,21 @@ MsgResult QtDialogHandler::MessageBox(const std::string& prompt, MsgButtons butt
 MsgResult QtDialogHandler::MessageBoxWithDefault(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
                                                  const std::string& title, int defaultButton) {
     const std::vector<ButtonSpec> specs = ButtonsOf(buttons);
-    QMessageBox box(IconOf(icon), FromCp1252(title), DialogText(prompt), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    MessageBoxWindow box(IconOf(icon), FromCp1252(title), DialogText(prompt), QMessageBox::NoButton,
+                         QApplication::activeWindow());
     std::vector<std::pair<QAbstractButton*, MsgResult>> made;
     for (const ButtonSpec& s : specs) made.emplace_back(box.addButton(s.qt), s.result);
     const int index = (defaultButton >= 1 && defaultButton <= static_cast<int>(made.size())) ? defaultButton - 1 : 0;
     box.setDefaultButton(static_cast<QPushButton*>(made[static_cast<std::size_t>(index)].first));
     // Closing the box by its frame or Esc answers Cancel where there is one,
     // OK for a lone OK button; the other sets cannot be closed that way.
+    bool closable = false;
     for (const auto& [button, result] : made)
-        if (result == MsgResult::Cancel || buttons == MsgButtons::OK) box.setEscapeButton(button);
+        if (result == MsgResult::Cancel || buttons == MsgButtons::OK) {
+            box.setEscapeButton(button);
+            closable = true;
+        }
+    box.SetMustChoose(!closable);
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     for (const auto& [button, result] : made)
