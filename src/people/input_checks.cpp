@@ -42,10 +42,7 @@ bool AnyFails(const std::array<bool, 6>& groups) {
     return false;
 }
 
-bool LatitudeTooHigh(const DataSetFields& f) {
-    const double deg = Val(f.LatDeg), min = Val(f.LatMin);
-    return deg > 66 || (deg >= 66 && min > 0);
-}
+bool LatitudeTooHigh(const DataSetFields& f) { return ::LatitudeTooHigh(Val(f.LatDeg), Val(f.LatMin)); }
 
 // The date the readers will take: each box rounded to a whole number.
 bool CalendarDate(const DataSetFields& f) {
@@ -87,6 +84,14 @@ void RangeGroups(ProgramState& ps, const DataSetFields& f, ErrorFn error, bool n
 
 }  // namespace
 
+bool LatitudeTooHigh(double degrees, double minutes) { return degrees > 66 || (degrees >= 66 && minutes > 0); }
+
+bool HouseSystemTakesAnyLatitude(const std::string& houseSystemCode) {
+    return houseSystemCode == "M" || houseSystemCode == "I";
+}
+
+void LatitudeWarning() { Warn(kLatitudeMessage); }
+
 void NatalInputError(ProgramState& ps) {
     ps.chart.InputError = 1;
     Warn(kNatalInputMessage);
@@ -107,7 +112,7 @@ void CheckLatitude(ProgramState& ps, const DataSetFields& natal, const DataSetFi
     if (meridianOrMorinus) return;
     if (LatitudeTooHigh(natal) || LatitudeTooHigh(diurnal)) {
         ps.chart.InputError = 1;
-        Warn(kLatitudeMessage);
+        LatitudeWarning();
     }
 }
 

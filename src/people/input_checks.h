@@ -19,6 +19,14 @@ inline constexpr const char* kDiurnalInputMessage = "Error in diurnal input data
 inline constexpr const char* kLatitudeMessage =
     "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house systems.";
 
+// Beyond the limit of the quadrant house formulas: above 66 degrees 00
+// minutes (the Meridian and Morinus systems have no limit).
+bool LatitudeTooHigh(double degrees, double minutes);
+// The house systems the checks let past that limit.
+bool HouseSystemTakesAnyLatitude(const std::string& houseSystemCode);
+// Shows the latitude message as the checks do.
+void LatitudeWarning();
+
 void NatalInputError(ProgramState& ps);
 void DiurnalInputError(ProgramState& ps);
 

@@ -58,61 +58,69 @@ double EuropeanLabelBaseX(double a, double shiftVertical, double shiftLeft) {
     return x - shiftLeft;
 }
 
-void DrawCuspLabels(WheelPaintContext& c) {
+std::vector<LabelPiece> CuspLabelPieces(const WheelPaintContext& c) {
     const WheelProfile& p = c.profile;
     const std::array<int, 121>& hc = c.hcData;
+    std::vector<LabelPiece> pieces;
+    pieces.reserve(60);
     for (int k = 1; k <= 12; ++k) {
         const SignPosition pos = SplitSignPosition(c.sizes.cusps[k]);
+        std::array<double, 5> x{}, y{};
         const bool fixed = c.settings.ChartStyle == 0 || c.wheels.ChartCount != 1 || k == 4 || k == 10;
         if (fixed) {
             const std::size_t base = static_cast<std::size_t>(10 * k - 10);
-            c.UsePen(p.labelDegrees);
-            PenTo(c, hc[base], hc[base + 1]);
-            PrintTensDigitBold(c, pos.degrees);
-            PenTo(c, hc[base + 2], hc[base + 3]);
-            PrintUnitsDigitBold(c, pos.degrees);
-            PenTo(c, hc[base + 4], hc[base + 5]);
-            c.UsePen(p.labelSign);
-            PrintSignGlyph(c, pos.sign);
-            c.UsePen(p.labelMinutes);
-            PenTo(c, hc[base + 6], hc[base + 7]);
-            PrintTensDigit(c, pos.minutes);
-            PenTo(c, hc[base + 8], hc[base + 9]);
-            PrintUnitsDigit(c, pos.minutes);
-            continue;
+            for (std::size_t i = 0; i < 5; ++i) {
+                x[i] = hc[base + 2 * i];
+                y[i] = hc[base + 2 * i + 1];
+            }
+        } else {
+            double a = c.wheels.WheelCusps[k] - c.wheels.WheelCusps[10];
+            if (a < 0) a += 360;
+            if (a >= 360) a -= 360;
+            const double x0 = EuropeanLabelBaseX(a, p.labelShiftVertical, p.labelShiftLeft);
+            y.fill(kLabelRadius * std::sin(DegToRad(a)) + 4);
+            for (std::size_t i = 0; i < 5; ++i) x[i] = x0 + p.labelPieceOffsets[i];
         }
-        double a = c.wheels.WheelCusps[k] - c.wheels.WheelCusps[10];
-        if (a < 0) a += 360;
-        if (a >= 360) a -= 360;
-        const double x0 = EuropeanLabelBaseX(a, p.labelShiftVertical, p.labelShiftLeft);
-        const double y = kLabelRadius * std::sin(DegToRad(a)) + 4;
-        const std::array<double, 5>& off = p.labelPieceOffsets;
-        c.UsePen(p.labelDegrees);
-        PenTo(c, x0 + off[0], y);
-        PrintTensDigitBold(c, pos.degrees);
-        PenTo(c, x0 + off[1], y);
-        PrintUnitsDigitBold(c, pos.degrees);
-        c.UsePen(p.labelSign);
-        PenTo(c, x0 + off[2], y);
-        PrintSignGlyph(c, pos.sign);
-        c.UsePen(p.labelMinutes);
-        PenTo(c, x0 + off[3], y);
-        PrintTensDigit(c, pos.minutes);
-        PenTo(c, x0 + off[4], y);
-        PrintUnitsDigit(c, pos.minutes);
+        pieces.push_back({x[0], y[0], TensDigitChar(pos.degrees), &p.labelDegrees, true});
+        pieces.push_back({x[1], y[1], UnitsDigitChar(pos.degrees), &p.labelDegrees, true});
+        pieces.push_back({x[2], y[2], static_cast<char>(SignGlyph(pos.sign)), &p.labelSign, false});
+        pieces.push_back({x[3], y[3], TensDigitChar(pos.minutes), &p.labelMinutes, false});
+        pieces.push_back({x[4], y[4], UnitsDigitChar(pos.minutes), &p.labelMinutes, false});
     }
+    return pieces;
 }
 
-void DrawInterceptedSigns(WheelPaintContext& c) {
+std::vector<LabelPiece> InterceptedSignPieces(const WheelPaintContext& c) {
     const std::array<int, 13> signs = InterceptedSigns(c.wheels.WheelCusps);
-    c.UsePen(c.profile.labelSign);
+    std::vector<LabelPiece> pieces;
     for (int h = 1; h <= 12; ++h) {
         if (signs[h] == 0) continue;
         const double a = InterceptAngle(h, c.EuropeanSingle(), c.wheels.WheelCusps);
         double x = kLabelRadius * std::cos(DegToRad(a)) + 4;
         if (a > 90 && a < 270) x -= 20;
-        PenTo(c, x, kLabelRadius * std::sin(DegToRad(a)) + 4);
-        PrintSignGlyph(c, signs[h]);
+        pieces.push_back({x, kLabelRadius * std::sin(DegToRad(a)) + 4, static_cast<char>(SignGlyph(signs[h])),
+                          &c.profile.labelSign, false});
+    }
+    return pieces;
+}
+
+void DrawCuspLabels(WheelPaintContext& c) {
+    const WheelPen* pen = nullptr;
+    for (const LabelPiece& piece : CuspLabelPieces(c)) {
+        if (piece.pen != pen) c.UsePen(*piece.pen);
+        pen = piece.pen;
+        PenTo(c, piece.x, piece.y);
+        if (piece.bold) c.s.SetFontBold(true);
+        PrintChar(c, piece.ch);
+        if (piece.bold) c.s.SetFontBold(false);
+    }
+}
+
+void DrawInterceptedSigns(WheelPaintContext& c) {
+    c.UsePen(c.profile.labelSign);
+    for (const LabelPiece& piece : InterceptedSignPieces(c)) {
+        PenTo(c, piece.x, piece.y);
+        PrintChar(c, piece.ch);
     }
 }
 

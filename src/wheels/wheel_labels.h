@@ -2,7 +2,10 @@
 // Cusp labels, intercepted signs and the house numbers of a bi-wheel, and
 // the one-character printers (sign glyph, tens and units digit, bold
 // digits) that the planet columns use too.
+#include <vector>
+
 struct WheelPaintContext;
+struct WheelPen;
 
 // One character at the current position. A printer surface keeps a
 // transparent background for every character.
@@ -16,8 +19,22 @@ void PrintUnitsDigitBold(WheelPaintContext& c, double value);
 char TensDigitChar(double value);
 char UnitsDigitChar(double value);
 
-// The twelve cusp labels: fixed pen positions from the label table, or on a
-// European single wheel at each cusp's direction from the Descendant.
+// One character of a cusp label or an intercepted sign: its pen (the top-left
+// corner of its cell, in drawing units), its font size and colour, bold.
+struct LabelPiece {
+    double x, y;
+    char ch;
+    const WheelPen* pen;
+    bool bold;
+};
+
+// The twelve cusp labels, five pieces each (degrees, sign, minutes): fixed
+// pen positions from the label table, or on a European single wheel at each
+// cusp's direction from the Descendant. Reads the house sizes' cusps.
+std::vector<LabelPiece> CuspLabelPieces(const WheelPaintContext& c);
+// The glyphs of the intercepted signs, at the middle of their houses.
+std::vector<LabelPiece> InterceptedSignPieces(const WheelPaintContext& c);
+
 void DrawCuspLabels(WheelPaintContext& c);
 // The European base x of a label at angle a: shifted near the vertical and
 // on the left side.

@@ -14,6 +14,7 @@
 #include "wheels/wheel_legends.h"
 #include "wheels/wheel_paint_context.h"
 #include "wheels/wheel_rings.h"
+#include "wheels/wheel_window_fit.h"
 
 namespace {
 
@@ -116,10 +117,13 @@ bool PaintWheelWindow(ProgramState& ps, DrawingSurface& s, double insideWidth, d
     WheelState& ws = ps.wheels;
     WheelPaintContext c{s, kWindowProfile, ps.settings, ws, ps.chart.RingRadius, ps.chart.HcData, false, {}, 0, 0, 0, 0};
     c.secondPerson = ps.people.SecondPersonChecked == 1;
-    const double S = ps.settings.StartScale;
+    const double startScale = ps.settings.StartScale;
     const double ratio = std::fabs(insideHeight / insideWidth);
     s.Cls();
-    s.Scale(-S, S * ratio, S, -S * ratio);
+    s.Scale(-startScale, startScale * ratio, startScale, -startScale * ratio);
+    // The wheel is drawn smaller where its labels would not fit the window.
+    const double S = FitLabelsHalfWidth(c, startScale, ratio);
+    if (S > startScale) s.Scale(-S, S * ratio, S, -S * ratio);
     s.SetBackColor(ws.HalfPagePrint == 1 ? QBColor(15) : c.OptionColour(100));
     s.SetForeColor(RGB(0, 0, 0));
     if (ws.WheelLayout == 0) {

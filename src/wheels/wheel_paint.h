@@ -11,8 +11,10 @@
 struct ProgramState;
 class DrawingSurface;
 
-// The window: the scale from StartScale and the inside size (any one unit).
-// False, with nothing drawn, when the window has no inside area.
+// The window: the scale from StartScale and the inside size (any one unit),
+// widened where the cusp labels would otherwise pass the window's edges
+// (StartScale itself stays). False, with nothing drawn, when the window has
+// no inside area.
 bool PaintWheelWindow(ProgramState& ps, DrawingSurface& s, double insideWidth, double insideHeight);
 
 // The page: the wheel in a frame at the top of the printable area, its scale

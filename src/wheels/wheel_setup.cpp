@@ -6,6 +6,7 @@
 #include "chart/angle_helpers.h"
 #include "chart/composite_chart.h"
 #include "chart/house_placement.h"
+#include "people/input_checks.h"
 #include "platform/dates.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -142,21 +143,39 @@ std::string CompositeLatitudeDefault(const ProgramState& ps) {
     return Str(latitude);
 }
 
+namespace {
+
+// The answer's number; a decimal comma counts as a point.
+double LatitudeValue(const std::string& answer) {
+    std::string text = answer;
+    for (char& ch : text)
+        if (ch == ',') ch = '.';
+    return Val(text);
+}
+
+// Degrees.minutes: the minutes are the first two decimals, in hundredths.
+long LatitudeMinuteHundredths(double value) {
+    const double a = std::fabs(value);
+    return std::lround((a - std::floor(a)) * 10000.0);
+}
+
+}  // namespace
+
 LatitudeAnswer ClassifyLatitudeAnswer(const std::string& answer) {
     static const std::regex number(R"(\s*[+-]?(\d+([.,]\d*)?|[.,]\d+)\s*)");
     if (answer.empty()) return LatitudeAnswer::Cancel;
     if (!std::regex_match(answer, number)) return LatitudeAnswer::AskAgain;
-    std::string text = answer;
-    for (char& ch : text)
-        if (ch == ',') ch = '.';
-    const double v = Val(text);
+    const double v = LatitudeValue(answer);
     if (v == 99) return LatitudeAnswer::Accept;
     if (v < -90 || v > 90) return LatitudeAnswer::AskAgain;
-    // Degrees.minutes: the minutes are the first two decimals.
-    const double a = std::fabs(v);
-    const long minutes = std::lround((a - std::floor(a)) * 10000.0);
-    if (minutes > 5900) return LatitudeAnswer::AskAgain;
+    if (LatitudeMinuteHundredths(v) > 5900) return LatitudeAnswer::AskAgain;
     return LatitudeAnswer::Accept;
+}
+
+bool CompositeLatitudeTooHigh(const std::string& answer, const std::string& houseSystemCode) {
+    const double v = LatitudeValue(answer);
+    if (v == 99 || HouseSystemTakesAnyLatitude(houseSystemCode)) return false;
+    return LatitudeTooHigh(std::floor(std::fabs(v)), LatitudeMinuteHundredths(v) / 100.0);
 }
 
 std::optional<std::string> AskCompositeLatitude(const ProgramState& ps) {
@@ -167,7 +186,10 @@ std::optional<std::string> AskCompositeLatitude(const ProgramState& ps) {
         const std::optional<std::string> answer = InputBox(prompt, "Current latitude", defaultText);
         const std::string text = answer.value_or("");
         switch (ClassifyLatitudeAnswer(text)) {
-            case LatitudeAnswer::Accept: return text;
+            case LatitudeAnswer::Accept:
+                if (!CompositeLatitudeTooHigh(text, ps.chart.HouseSystemCode)) return text;
+                LatitudeWarning();
+                break;
             case LatitudeAnswer::Cancel: return std::nullopt;
             case LatitudeAnswer::AskAgain: break;
         }

@@ -24,7 +24,13 @@ void SetUpVenusZodiacWheel(ProgramState& ps);
 std::string CompositeLatitudeDefault(const ProgramState& ps);
 enum class LatitudeAnswer { Accept, AskAgain, Cancel };
 LatitudeAnswer ClassifyLatitudeAnswer(const std::string& answer);
-// Asks in the latitude box until an answer is taken; nullopt on Cancel.
+// Whether a taken answer lies beyond the latitude that the house formulas
+// of the house system serve, the limit the input windows apply; never for
+// 99 (midpoint houses).
+bool CompositeLatitudeTooHigh(const std::string& answer, const std::string& houseSystemCode);
+// Asks in the latitude box until an answer is taken; nullopt on Cancel. An
+// answer beyond the house formulas' limit gets the input windows' latitude
+// message and the box asks again.
 std::optional<std::string> AskCompositeLatitude(const ProgramState& ps);
 // The composite wheel for a taken answer (kept in CompositeLatText).
 void SetUpCompositeWheel(ProgramState& ps, const std::string& answer);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -7,6 +9,7 @@
 #include "wheel_test_support.h"
 #include "wheels/wheel_paint.h"
 #include "wheels/wheel_setup.h"
+#include "wheels/wheel_window_fit.h"
 
 namespace {
 
@@ -41,22 +44,49 @@ void ExpectLabelsSetClose(const RecordingSurface& s, std::size_t first) {
     }
 }
 
-// Every character of the wheel (cusp labels, house numbers, planet columns)
-// stands wholly inside the drawing area, measured with the recording
-// surface's text model at the font size in force when it was printed.
+// Every character of the wheel (cusp labels, intercepted signs, house
+// numbers, planet columns, legends) stands wholly inside the drawing area,
+// measured with the recording surface's text model at the font size in
+// force when it was printed. Glyph-font characters (digits and sign glyphs)
+// have no descenders: below, only the ink part of their cell must fit.
 void ExpectPrintsInside(const RecordingSurface& s) {
     const double left = s.ScaleLeft(), right = s.ScaleLeft() + s.ScaleWidth();
+    const double top = s.ScaleTop(), bottom = s.ScaleTop() + s.ScaleHeight();
     double fontSize = 0;
     int prints = 0;
     for (const RecordedCall& c : s.Calls()) {
         if (c.op == "FontSize") fontSize = c.numbers.at(0);
-        if (c.op != "Print") continue;
+        if (c.op != "Print" && c.op != "PrintText") continue;
         const double widthUnits = PrintWidthUnits(s, c, fontSize);
-        EXPECT_GE(c.numbers[0], left) << "\"" << c.text << "\" at " << c.numbers[0] << ", " << c.numbers[1];
-        EXPECT_LE(c.numbers[0] + widthUnits, right) << "\"" << c.text << "\" at " << c.numbers[0] << ", " << c.numbers[1];
+        const double cellUnits = 1.2 * fontSize * s.DpiY() / 72.0 / std::fabs(s.PixelsPerUnitY());
+        const double heightUnits = c.op == "Print" ? cellUnits * kLabelInkShare : cellUnits;
+        const double x = c.numbers[0], y = c.numbers[1];
+        const std::string where = "\"" + c.text + "\" at " + std::to_string(x) + ", " + std::to_string(y);
+        EXPECT_GE(x, left) << where;
+        EXPECT_LE(x + widthUnits, right) << where;
+        EXPECT_LE(y, top) << where;
+        EXPECT_GE(y - heightUnits, bottom) << where;
         ++prints;
     }
     EXPECT_GT(prints, 100);
+}
+
+// The wheels the bounds are checked on: American and European single
+// wheels, the bi-wheel, and a European wheel whose cusps stand beside the
+// horizon and the meridian, so that its labels reach furthest out (and two
+// houses hold an intercepted sign).
+void SetUpWheel(ProgramState& ps, int layout) {
+    wheeltest::ComputeWheelCouple(ps, fixtures::NorthCouple());
+    if (layout == 2) {
+        FillDualWheelLegend(ps, DualFiller::Plain);
+    } else {
+        SetUpNatalWheel(ps, false);
+        ps.settings.ChartStyle = layout == 0 ? 0 : 1;
+    }
+    LoadWheelCharts(ps);
+    if (layout == 3)
+        ps.wheels.WheelCusps =
+            wheeltest::WheelCuspsFromNatural({0, 0, 10, 60, 90, 120, 170, 180, 190, 240, 270, 300, 350});
 }
 
 TEST(WheelLabelBounds, AscendantAndDescendantLabelsStayOnThePage) {
@@ -64,27 +94,37 @@ TEST(WheelLabelBounds, AscendantAndDescendantLabelsStayOnThePage) {
         const char* name;
         double widthIn, heightIn;
     } papers[] = {{"Letter", 8.0, 10.5}, {"A4", 7.93, 11.36}};
-    for (const Paper& p : papers) {
-        for (int layout = 0; layout < 3; ++layout) {
+    // The window's usual size, about as wide as high, square, tall, very
+    // tall and wide, in inside pixels.
+    struct Shape {
+        double w, h;
+    } shapes[] = {{wheeltest::kWindowWidthPx, wheeltest::kWindowHeightPx},
+                  {700, 716},
+                  {600, 600},
+                  {420, 420},
+                  {500, 800},
+                  {360, 960},
+                  {1000, 420}};
+    for (int layout = 0; layout < 4; ++layout) {
+        for (const Paper& p : papers) {
             ProgramState ps;
-            wheeltest::ComputeWheelCouple(ps, fixtures::NorthCouple());
-            if (layout == 2) {
-                FillDualWheelLegend(ps, DualFiller::Plain);
-            } else {
-                SetUpNatalWheel(ps, false);
-                ps.settings.ChartStyle = layout;
-            }
-            LoadWheelCharts(ps);
+            SetUpWheel(ps, layout);
             SCOPED_TRACE(std::string(p.name) + " layout " + std::to_string(layout));
             RecordingSurface page(p.widthIn * 600, p.heightIn * 600, 600);
             PaintWheelPage(ps, page, {});
             ExpectPrintsInside(page);
-
-            // The window of the usual size too.
-            ResizeWheelWindow(ps, wheeltest::kWindowWidthPx, wheeltest::kWindowHeightPx);
-            RecordingSurface window(wheeltest::kWindowWidthPx, wheeltest::kWindowHeightPx);
-            ASSERT_TRUE(PaintWheelWindow(ps, window, wheeltest::kWindowWidthPx, wheeltest::kWindowHeightPx));
+        }
+        for (const Shape& shape : shapes) {
+            ProgramState ps;
+            SetUpWheel(ps, layout);
+            SCOPED_TRACE("window " + std::to_string(shape.w) + " x " + std::to_string(shape.h) + " layout " +
+                         std::to_string(layout));
+            ResizeWheelWindow(ps, shape.w, shape.h);
+            RecordingSurface window(shape.w, shape.h);
+            ASSERT_TRUE(PaintWheelWindow(ps, window, shape.w, shape.h));
             ExpectPrintsInside(window);
+            // The wheel is drawn no larger than the window's shape gives.
+            EXPECT_GE(window.ScaleWidth() / 2, ps.settings.StartScale);
         }
     }
 }

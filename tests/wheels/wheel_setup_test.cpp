@@ -116,6 +116,17 @@ TEST(WheelSetup, CompositeLatitudeAnswers) {
                  {"95", LatitudeAnswer::AskAgain},    {"abc", LatitudeAnswer::AskAgain}, {"51.60", LatitudeAnswer::AskAgain},
                  {"", LatitudeAnswer::Cancel},        {" -90 ", LatitudeAnswer::Accept}, {"12x", LatitudeAnswer::AskAgain}};
     for (const Case& c : cases) EXPECT_EQ(ClassifyLatitudeAnswer(c.answer), c.expected) << c.answer;
+    // The house formulas' limit, 66 degrees 00 minutes either side, except
+    // for the Meridian and Morinus systems; 99 is the midpoint houses.
+    struct LimitCase {
+        const char* answer;
+        const char* houses;
+        bool tooHigh;
+    } limits[] = {{"66", "P", false},  {"66.00", "K", false}, {"66.01", "P", true}, {"-66,30", "R", true},
+                  {"80", "EA", true},  {"-65.59", "C", false}, {"99", "P", false},  {"80", "M", false},
+                  {"-90", "I", false}, {"66.005", "O", true}};
+    for (const LimitCase& c : limits)
+        EXPECT_EQ(CompositeLatitudeTooHigh(c.answer, c.houses), c.tooHigh) << c.answer << " " << c.houses;
 
     ProgramState ps;
     wheeltest::ComputeWheelCouple(ps, fixtures::SouthCouple());

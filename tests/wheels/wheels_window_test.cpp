@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QImage>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <gtest/gtest.h>
@@ -53,6 +54,20 @@ protected:
                 if (image.pixel(x, y) != background) ++ink;
         return ink;
     }
+    // Whether the outermost pixels of the drawing area (under the menu bar)
+    // hold ink: a label cut by the window's edge does.
+    static bool InkAtEdges(Wheels& w) {
+        const QImage image = w.grab().toImage();
+        const int top = w.menuBar()->height(), bottom = image.height() - 1, right = image.width() - 1;
+        const QRgb background = image.pixel(right - 1, bottom - 1);
+        for (int y = top; y <= bottom; ++y)
+            for (int x : {0, right})
+                if (image.pixel(x, y) != background) return true;
+        for (int x = 0; x <= right; ++x)
+            for (int y : {top, bottom})
+                if (image.pixel(x, y) != background) return true;
+        return false;
+    }
     // With TANDRELL_WHEEL_SHOTS naming a folder, the window's picture goes there.
     static void Shot(Wheels& w, const char* name) {
         if (const char* dir = std::getenv("TANDRELL_WHEEL_SHOTS")) w.grab().save(QString(dir) + "/" + name + ".png");
@@ -99,7 +114,7 @@ TEST_F(WheelsWindowTest, ResizeKeepsTheWheelWholeAndEscReturns) {
     Wheels& w = Open();
     struct Size {
         int w, h;
-    } sizes[] = {{900, 500}, {400, 700}, {600, 600}};
+    } sizes[] = {{900, 500}, {400, 700}, {600, 600}, {700, 740}, {1000, 440}, {420, 460}};
     for (const Size& s : sizes) {
         w.resize(s.w, s.h);
         QApplication::processEvents();
@@ -111,6 +126,12 @@ TEST_F(WheelsWindowTest, ResizeKeepsTheWheelWholeAndEscReturns) {
         EXPECT_GE(ps.settings.StartScale, 217);
         EXPECT_GE(ps.settings.StartScale * std::fabs(w.InsideHeight() / w.InsideWidth()), 217);
         EXPECT_GT(InkPixels(w.grab().toImage()), 500);
+        EXPECT_FALSE(InkAtEdges(w)) << s.w << " x " << s.h;
+        for (int style : {1, 0}) {
+            ps.settings.ChartStyle = style;
+            w.Refresh();
+            EXPECT_FALSE(InkAtEdges(w)) << s.w << " x " << s.h << " style " << style;
+        }
     }
     int key = 27;
     w.Form_KeyPress(key);
