@@ -53,18 +53,27 @@ TEST_F(ScanWindowTest, TooManyYearsSaysSoAndRunsNothing) {
     EXPECT_EQ(AppFile("best_days_for_you_data.csv"), "");
 }
 
-TEST_F(ScanWindowTest, CancelAtTheStartingYearOfTEndsTheRun) {
-    // "T" asks again for a year below 1900, but Cancel lets the user out:
-    // nothing runs and the second data set keeps its date.
-    FillCouple(fixtures::NorthCouple());
-    InputD1& second = FormOf<InputD1>();
-    dialogs->AnswerText("1850").AnswerText(std::nullopt).AnswerText("2026").AnswerText(" 1");
-    NamesRuns().Command5_Click();
-    EXPECT_EQ(dialogs->Prompts().size(), 2u);
-    EXPECT_EQ(AppFile("best_days_for_you_data.csv"), "");
-    EXPECT_EQ(second.txtDiurnalYear.Text(), "1850");  // the first answer was copied, as for any answer
-    EXPECT_EQ(ps.scans.BestDaysMode, 0);
-    EXPECT_FALSE(ps.scans.RunActive);
+TEST_F(ScanWindowTest, TAsksAgainFromTheYearBoxAndCancelEndsTheRun) {
+    // "T" asks again for a year below 1900, each time with the year box as
+    // the last answer left it; Cancel lets the user out and nothing runs.
+    for (const int person : {1, 0}) {
+        SCOPED_TRACE(person);
+        FillCouple(fixtures::NorthCouple());
+        InputD1& second = FormOf<InputD1>();
+        second.chk2ndPerson.SetValue(person);
+        dialogs.reset();
+        dialogs = std::make_unique<DialogResponder>();
+        dialogs->AnswerText("1850").AnswerText("1899").AnswerText(std::nullopt);
+        NamesRuns().Command5_Click();
+        ASSERT_EQ(dialogs->Prompts().size(), 3u);
+        EXPECT_EQ(dialogs->Prompts()[0].defaultText, "1965");
+        EXPECT_EQ(dialogs->Prompts()[1].defaultText, "1850");
+        EXPECT_EQ(dialogs->Prompts()[2].defaultText, "1899");
+        EXPECT_EQ(AppFile("best_days_for_you_data.csv"), "");
+        EXPECT_EQ(second.txtDiurnalYear.Text(), "1899");
+        EXPECT_EQ(ps.scans.BestDaysMode, 0);
+        EXPECT_FALSE(ps.scans.RunActive);
+    }
 }
 
 TEST_F(ScanWindowTest, BestDaysForYouPresetsAndResets) {

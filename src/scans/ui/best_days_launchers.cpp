@@ -30,14 +30,14 @@ const char* const kYearPrompt = "Enter starting year (calcs start at birthday) f
 
 // Asks for the starting year and puts the natal birthday of that year into
 // the second data set; an empty answer leaves it. "T" asks again while the
-// year is below 1900, but its Cancel ends the run (false), so the prompt
-// always has a way out.
+// year is below 1900, each time with the year box as it now stands, but its
+// Cancel ends the run (false), so the prompt always has a way out.
 bool AskStartingYear(Launcher which) {
     InputD& natal = FormOf<InputD>();
     InputD1& second = FormOf<InputD1>();
-    const std::string defaultYear =
-        (which == Launcher::G || which == Launcher::T) ? second.txtDiurnalYear.Text() : natal.txtYear.Text();
     for (;;) {
+        const std::string defaultYear =
+            (which == Launcher::G || which == Launcher::T) ? second.txtDiurnalYear.Text() : natal.txtYear.Text();
         const std::optional<std::string> reply = InputBox(kYearPrompt, "Starting Year", defaultYear);
         if (!reply && which == Launcher::T) return false;
         const std::string answer = reply.value_or("");
