@@ -4,6 +4,7 @@
 #include "cosmodynes/interchart_menu_reports.h"
 #include "people/input_checks.h"
 #include "people/input_readers.h"
+#include "platform/dialogs.h"
 #include "program_state.h"
 #include "scoring/chart_run_scores.h"
 
@@ -13,16 +14,32 @@ void ReadAndComputeCharts(ProgramState& ps, const DataSetFields& natal, const Da
     ComputeChartsWithScores(ps);
 }
 
-void RunCheckedCharts(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal,
-                      const ChartsStep& charts, const std::function<void()>& beforePage) {
-    ChartState& cs = ps.chart;
+namespace {
+
+// The run's steps before its page: the wheel legends emptied, the chart
+// named, the e-mail texts kept, the charts step.
+void ChartsOfFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal,
+                    const ChartsStep& charts) {
     ps.wheels.WheelHeader1.assign(8, "");
     ps.wheels.WheelHeader2.assign(8, "");
     ps.wheels.WheelSwitched = 0;
-    cs.ChartName = ps.people.NatalNameText;
+    ps.chart.ChartName = ps.people.NatalNameText;
     ps.people.NatalEmailText = natal.Email;
     ps.people.SecondEmailText = diurnal.Email;
     charts(ps, natal, diurnal);
+}
+
+bool MeridianOrMorinus(const ProgramState& ps) {
+    const std::string& code = ps.chart.HouseSystemCode;
+    return code == "M" || code == "I";
+}
+
+}  // namespace
+
+void RunCheckedCharts(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal,
+                      const ChartsStep& charts, const std::function<void()>& beforePage) {
+    ChartState& cs = ps.chart;
+    ChartsOfFields(ps, natal, diurnal, charts);
     if (cs.AroundClockMode == 1) return;
     if (beforePage) beforePage();
     if (cs.QuietMode == 0) {
@@ -40,8 +57,22 @@ bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const
 
 bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal,
                              const ChartsStep& charts) {
-    const std::string& code = ps.chart.HouseSystemCode;
-    if (!RunInputChecks(ps, natal, diurnal, code == "M" || code == "I")) return false;
+    if (!RunInputChecks(ps, natal, diurnal, MeridianOrMorinus(ps))) return false;
     RunCheckedCharts(ps, natal, diurnal, charts);
+    return true;
+}
+
+bool ComputeChartsQuietly(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal) {
+    {
+        SilentDialogs silent;
+        if (!RunInputChecks(ps, natal, diurnal, MeridianOrMorinus(ps))) return false;
+    }
+    // The charts as the input windows' own run computes them: a quiet run
+    // would leave out Chiron when "Use Chiron?" is not ticked.
+    ChartState& cs = ps.chart;
+    const int quiet = cs.QuietMode;
+    cs.QuietMode = 0;
+    ChartsOfFields(ps, natal, diurnal, ReadAndComputeCharts);
+    cs.QuietMode = quiet;
     return true;
 }

@@ -34,3 +34,11 @@ void RunCheckedCharts(ProgramState& ps, const DataSetFields& natal, const DataSe
 bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal);
 bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal,
                              const ChartsStep& charts);
+
+// The charts the program holds brought in step with the fields after a long
+// run, without a word: the charts and scores the whole run computes, but
+// the checks' messages are not shown, no page is made, and the output
+// buffer is left as the run left it (option 211 not applied). False when
+// the checks refuse the fields (InputError 1); the charts then stay as they
+// were.
+bool ComputeChartsQuietly(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal);

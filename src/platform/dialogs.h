@@ -57,6 +57,23 @@ private:
     DialogHandler* previous_;
 };
 
+// Answers every prompt without showing it (OK, Cancel, no file) for the
+// lifetime of this object: for checks made only to learn their verdict.
+class SilentDialogs : public DialogHandler {
+public:
+    SilentDialogs() : installed_(this) {}
+    MsgResult MessageBox(const std::string&, MsgButtons, MsgIcon, const std::string&) override {
+        return MsgResult::OK;
+    }
+    std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> ChooseFile(const FileChooserRequest&) override { return std::nullopt; }
+
+private:
+    ScopedDialogHandler installed_;
+};
+
 // Texts are in the program's 8-bit code page.
 MsgResult MsgBox(const std::string& prompt, MsgButtons buttons = MsgButtons::OK,
                  const std::string& title = "TANDRELL", MsgIcon icon = MsgIcon::None);

@@ -16,24 +16,6 @@ std::string Mid(const std::string& s, size_t from1, size_t count) {
     return s.substr(from1 - 1, count);
 }
 
-// Answers every message without showing it, for checks made only to learn
-// their verdict.
-class SilentDialogs : public DialogHandler {
-public:
-    SilentDialogs() : previous_(SetDialogHandler(this)) {}
-    ~SilentDialogs() override { SetDialogHandler(previous_); }
-    MsgResult MessageBox(const std::string&, MsgButtons, MsgIcon, const std::string&) override {
-        return MsgResult::OK;
-    }
-    std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChooseFile(const FileChooserRequest&) override { return std::nullopt; }
-
-private:
-    DialogHandler* previous_;
-};
-
 bool LoadRecord(ProgramState& ps, DataSetFields& f, int k) {
     PeopleState& p = ps.people;
     if (ps.settings.DateOrder == 2) p.NamesDate[k] = YearFirstDate(p.NamesDate[k]);

@@ -4,6 +4,7 @@
 #include "chart_run_setup.h"
 #include "dialog_responder.h"
 #include "input_window_fixture.h"
+#include "people/chart_run.h"
 #include "people/ui/compute_charts.h"
 #include "platform/clipboard.h"
 #include "platform/text_file.h"
@@ -186,4 +187,39 @@ TEST_F(ChartRunTest, GraphRunsComputeOneChartEachAndTouchNoWindow) {
     }
     EXPECT_EQ(ps.chart.InputError, 1);
     EXPECT_EQ(ps.chart.NatalLongitudes[1], 0.0);
+}
+
+TEST_F(ChartRunTest, QuietRunBringsTheChartsInStepAndLeavesPageBufferAndClipboard) {
+    TypeNatal();
+    TypeSecond();
+    Second().chkChiron.SetValue(0);
+    ps.people.NatalNameText = "John Smith";
+    ps.chart.UseChiron = false;
+    ps.settings.OptionValues[211] = 1;
+    // What a long run left: its page in the buffer, its text on the clipboard.
+    ps.output.OutputBuffer = {"  a run's page", ""};
+    ps.output.OutputLineCount = 1;
+    SetClipboardText("the run's text");
+    ps.chart.QuietMode = 1;
+    EXPECT_TRUE(ComputeChartsQuietly(ps, Natal().Fields(), Second().Fields()));
+    EXPECT_EQ(ps.chart.QuietMode, 1);
+    EXPECT_EQ(ps.output.OutputLineCount, 1);
+    EXPECT_EQ(ps.output.OutputBuffer[0], "  a run's page");
+    EXPECT_EQ(ClipboardText(), "the run's text");
+    EXPECT_TRUE(shownPage.empty());
+    EXPECT_EQ(menusShown, 0);
+    // The charts of the whole run, Chiron included though not asked for.
+    const auto natal = ps.chart.NatalLongitudes, second = ps.chart.SecondLongitudes;
+    ps.chart.QuietMode = 0;
+    ASSERT_TRUE(ComputeChartsFromFields(ps, Natal().Fields(), Second().Fields()));
+    EXPECT_EQ(natal, ps.chart.NatalLongitudes);
+    EXPECT_EQ(second, ps.chart.SecondLongitudes);
+
+    // Refused fields: no message (the responder fails on any), charts kept.
+    DialogResponder silent;
+    Second().txtDiurnalLatDeg.SetText("95");
+    ps.chart.SecondLongitudes[1] = 0;
+    EXPECT_FALSE(ComputeChartsQuietly(ps, Natal().Fields(), Second().Fields()));
+    EXPECT_EQ(ps.chart.InputError, 1);
+    EXPECT_EQ(ps.chart.SecondLongitudes[1], 0.0);
 }

@@ -53,18 +53,29 @@ TEST_F(ScanWindowTest, TooManyYearsSaysSoAndRunsNothing) {
     EXPECT_EQ(AppFile("best_days_for_you_data.csv"), "");
 }
 
-TEST_F(ScanWindowTest, CancelAtTheStartingYearOfTEndsTheRun) {
-    // "T" asks again for a year below 1900, but Cancel lets the user out:
-    // nothing runs and the second data set keeps its date.
-    FillCouple(fixtures::NorthCouple());
-    InputD1& second = FormOf<InputD1>();
-    dialogs->AnswerText("1850").AnswerText(std::nullopt).AnswerText("2026").AnswerText(" 1");
-    NamesRuns().Command5_Click();
-    EXPECT_EQ(dialogs->Prompts().size(), 2u);
-    EXPECT_EQ(AppFile("best_days_for_you_data.csv"), "");
-    EXPECT_EQ(second.txtDiurnalYear.Text(), "1850");  // the first answer was copied, as for any answer
-    EXPECT_EQ(ps.scans.BestDaysMode, 0);
-    EXPECT_FALSE(ps.scans.RunActive);
+TEST_F(ScanWindowTest, TAsksAgainFromTheYearBoxAndCancelEndsTheRun) {
+    // "T" asks again for a year below 1900, each time with the year box as
+    // the last answer left it; Cancel lets the user out and nothing runs. A
+    // second person gets their own date back, a transit moment keeps the
+    // last answer.
+    for (const int person : {1, 0}) {
+        SCOPED_TRACE(person);
+        FillCouple(fixtures::NorthCouple());
+        InputD1& second = FormOf<InputD1>();
+        second.chk2ndPerson.SetValue(person);
+        dialogs.reset();
+        dialogs = std::make_unique<DialogResponder>();
+        dialogs->AnswerText("1850").AnswerText("1899").AnswerText(std::nullopt);
+        NamesRuns().Command5_Click();
+        ASSERT_EQ(dialogs->Prompts().size(), 3u);
+        EXPECT_EQ(dialogs->Prompts()[0].defaultText, "1965");
+        EXPECT_EQ(dialogs->Prompts()[1].defaultText, "1850");
+        EXPECT_EQ(dialogs->Prompts()[2].defaultText, "1899");
+        EXPECT_EQ(AppFile("best_days_for_you_data.csv"), "");
+        EXPECT_EQ(second.txtDiurnalYear.Text(), person == 1 ? "1965" : "1899");
+        EXPECT_EQ(ps.scans.BestDaysMode, 0);
+        EXPECT_FALSE(ps.scans.RunActive);
+    }
 }
 
 TEST_F(ScanWindowTest, BestDaysForYouPresetsAndResets) {
@@ -75,9 +86,10 @@ TEST_F(ScanWindowTest, BestDaysForYouPresetsAndResets) {
     second.Option1.SetValue(false);
     dialogs->AnswerText("2030").AnswerText(std::nullopt);  // Cancel at the years: nothing scanned
     NamesRuns().Command3_Click();
-    EXPECT_EQ(second.txtDiurnalYear.Text(), "2030");
-    EXPECT_EQ(second.txtDiurnalMonth.Text(), "3");
-    EXPECT_EQ(second.txtDiurnalDay.Text(), "14");
+    // The second person's own date is back.
+    EXPECT_EQ(second.txtDiurnalYear.Text(), "1965");
+    EXPECT_EQ(second.txtDiurnalMonth.Text(), "11");
+    EXPECT_EQ(second.txtDiurnalDay.Text(), "2");
     EXPECT_EQ(dialogs->Prompts()[0].defaultText, "1962");
     EXPECT_TRUE(second.Option2.Value());
     EXPECT_EQ(params.Check21.Value(), 0);
@@ -182,8 +194,8 @@ TEST_F(ScanWindowTest, BestDaysOverAQuarterYearAcrossLeapDay) {
     }
     EXPECT_TRUE(first);
     EXPECT_TRUE(last);
-    // The natal window shows the last day; angles back to "Asc only".
-    EXPECT_EQ(natal.txtMonth.Text() + "/" + natal.txtDay.Text() + "/" + natal.txtYear.Text(), "5/1/2024");
+    // The natal window keeps the entered date; angles back to "Asc only".
+    EXPECT_EQ(natal.txtMonth.Text() + "/" + natal.txtDay.Text() + "/" + natal.txtYear.Text(), "2/1/2024");
     EXPECT_TRUE(FormOf<InputD1>().Option2.Value());
 }
 

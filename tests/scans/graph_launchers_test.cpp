@@ -206,11 +206,14 @@ TEST_F(GraphLaunchersTest, AroundTheClockFromItsSettingsWindow) {
     EXPECT_EQ(g.mnuHouse[12]->Caption(), "23:00");
     EXPECT_EQ(g.Caption().substr(0, 39), "Dual Cosmodynes Around the Clock - for ");
     EXPECT_NE(g.Caption().find(" - Asc and MC"), std::string::npos);
-    // The input windows keep the last times: 11 P.M. and 11:30 P.M.
-    EXPECT_EQ(FormOf<InputD>().txtBirthHour.Text(), "11");
+    // The table keeps the run's times; the input windows and the charts
+    // their own: 9:30 P.M. and 6:05 A.M.
+    EXPECT_EQ(ps.scans.Graph.TransitTimeHours[23], 23.0f);
+    EXPECT_EQ(FormOf<InputD>().txtBirthHour.Text(), "9");
     EXPECT_TRUE(FormOf<InputD>().optPM.Value());
-    EXPECT_EQ(FormOf<InputD1>().txtDiurnalMinute.Text(), "30");
-    EXPECT_TRUE(FormOf<InputD1>().optDiurnalPM.Value());
+    EXPECT_EQ(FormOf<InputD1>().txtDiurnalMinute.Text(), "5");
+    EXPECT_TRUE(FormOf<InputD1>().optDiurnalAM.Value());
+    EXPECT_FLOAT_EQ(ps.chart.NatalTime, 9.30f);
     EXPECT_TRUE(FormLoaded<frmSetStartTime>());  // the settings window stays open
     Snapshot("around_clock.png");
 }

@@ -40,6 +40,10 @@ void DrawAroundClockGraph(ProgramState& ps, frmSetStartTime& settings) {
         MsgBox(AroundClockMidnightMessage(), MsgButtons::OK, "Dual dynes around clock", MsgIcon::Exclamation);
         return;
     }
+    // The run's times go through both windows' time boxes; the people's own
+    // times come back before the last chart run, so the page and the charts
+    // held are theirs. The table and the graph keep the run's times.
+    RunInputsKept kept(ps, PutBack::Both);
     ps.chart.AroundClockMode = 1;
     HideWindowsForRun();
     QCoreApplication::processEvents();
@@ -62,5 +66,6 @@ void DrawAroundClockGraph(ProgramState& ps, frmSetStartTime& settings) {
     }
     ps.scans.Graph.GraphTitle = "Dual Cosmodynes Around the Clock";
     OpenCosmodyneGraphs(ps);
+    kept.PutBackNow();
     ComputeCharts(ps);
 }

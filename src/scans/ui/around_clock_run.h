@@ -7,5 +7,6 @@ class frmSetStartTime;
 
 // Draw graph after the clamps: refuses while another run is under way and
 // when a time would reach 24:00; otherwise runs the table, opens the graph
-// window and computes both charts from the input windows' last times.
+// window, puts the input windows' own times back and computes both charts
+// from them.
 void DrawAroundClockGraph(ProgramState& ps, frmSetStartTime& settings);

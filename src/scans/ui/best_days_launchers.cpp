@@ -30,14 +30,14 @@ const char* const kYearPrompt = "Enter starting year (calcs start at birthday) f
 
 // Asks for the starting year and puts the natal birthday of that year into
 // the second data set; an empty answer leaves it. "T" asks again while the
-// year is below 1900, but its Cancel ends the run (false), so the prompt
-// always has a way out.
+// year is below 1900, each time with the year box as it now stands, but its
+// Cancel ends the run (false), so the prompt always has a way out.
 bool AskStartingYear(Launcher which) {
     InputD& natal = FormOf<InputD>();
     InputD1& second = FormOf<InputD1>();
-    const std::string defaultYear =
-        (which == Launcher::G || which == Launcher::T) ? second.txtDiurnalYear.Text() : natal.txtYear.Text();
     for (;;) {
+        const std::string defaultYear =
+            (which == Launcher::G || which == Launcher::T) ? second.txtDiurnalYear.Text() : natal.txtYear.Text();
         const std::optional<std::string> reply = InputBox(kYearPrompt, "Starting Year", defaultYear);
         if (!reply && which == Launcher::T) return false;
         const std::string answer = reply.value_or("");
@@ -56,6 +56,10 @@ void Launch(Launcher which) {
     if (!guard.Active()) return;
     ScanState& s = ps.scans;
     InputD1& second = FormOf<InputD1>();
+    // The start date goes into the second data set's boxes: a second person
+    // gets their own date back at the end; a transit moment keeps the start
+    // date, from which the next default year is read.
+    RunInputsKept kept(ps, second.chk2ndPerson.Value() == 1 ? PutBack::Second : PutBack::None);
     const bool angleReset = which == Launcher::BestDaysForYou || which == Launcher::Search;
     if (angleReset) {
         second.Option1.SetValue(true);
@@ -99,6 +103,9 @@ void BestDaysOverYears() {
     ProgramState& ps = UiState();
     RunGuard guard(ps);
     if (!guard.Active()) return;
+    // The days are written into a copy of the boxes only: the natal window
+    // keeps the person's own date.
+    RunInputsKept kept(ps, PutBack::None);
     InputD1& second = FormOf<InputD1>();
     second.Option1.SetValue(true);
     HideWindowsForRun();
@@ -106,7 +113,6 @@ void BestDaysOverYears() {
     TakeChartRunSettings(ps);
     NamesRunFields f = GatherRunFields();
     BestDaysForYears(ps, f, AskScanYears(" .25"));
-    PutRunFields(f);
     if (ps.chart.InputError == 0 && ps.output.OutputLineCount > 0) {
         CallHook(InputHooks().ShowChartMenus);
         second.chkRelationship.SetValue(0);

@@ -77,6 +77,7 @@ void SetCheck21(ProgramState& ps, int value) {
 void cmdNatalDynes_Graph_Click(ProgramState& ps) {
     RunGuard guard(ps);
     if (!guard.Active()) return;
+    RunInputsKept kept(ps, PutBack::None);
     Opening(ps, false);
     const float years = AskYears();
     const bool done = years > 0 && NatalSeriesFromWindows(ps, years);
@@ -90,6 +91,7 @@ void cmdNatalDynes_Graph_Click(ProgramState& ps) {
 void cmdDualDynes_Graph_Click(ProgramState& ps) {
     RunGuard guard(ps);
     if (!guard.Active()) return;
+    RunInputsKept kept(ps, PutBack::None);
     Opening(ps, true);
     ComputeCharts(ps);
     const float years = AskYears();
@@ -103,6 +105,7 @@ void cmdDualDynes_Graph_Click(ProgramState& ps) {
 void cmdBothDynes_Graph_Click(ProgramState& ps) {
     RunGuard guard(ps);
     if (!guard.Active()) return;
+    RunInputsKept kept(ps, PutBack::None);
     Opening(ps, false);
     const float years = AskYears();
     if (years <= 0 || !NatalSeriesFromWindows(ps, years)) {

@@ -45,6 +45,8 @@ void RunOverNames(NamesRun kind) {
     RunGuard guard(ps);
     if (!guard.Active()) return;
     if (kind == NamesRun::CoupleAll && !CoupleAllVsAllFits(ps)) return;
+    // The last records loaded stay in the windows; the charts held become theirs.
+    RunInputsKept kept(ps, PutBack::None);
     const std::string selected = FormLoaded<Names>() ? FormOf<Names>().NamesOnFile.Text() : std::string();
     TakeChartRunSettings(ps);
     NamesRunFields f = GatherRunFields();
@@ -75,6 +77,7 @@ void Bdfy() {
         "30");
     const int days = BdfyDaysFromAnswer(answer.value_or(""));
     if (days <= 0) return;
+    RunInputsKept kept(ps, PutBack::Second);
     TakeChartRunSettings(ps);
     NamesRunFields f = GatherRunFields();
     HideWindowsForRun();

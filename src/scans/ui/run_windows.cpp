@@ -3,12 +3,14 @@
 #include "app/ui/report_window.h"
 #include "app/ui/status_window.h"
 #include "chart/chart_driver.h"
+#include "people/chart_run.h"
 #include "people/ui/compute_charts.h"
 #include "people/ui/input_boxes.h"
 #include "people/ui/input_diurnal_window.h"
 #include "people/ui/input_natal_window.h"
 #include "people/ui/input_window_hooks.h"
 #include "people/ui/input_window_link.h"
+#include "platform/dialogs.h"
 #include "platform/ui/choice_controls.h"
 #include "platform/ui/form_registry.h"
 #include "platform/ui/text_box.h"
@@ -68,6 +70,22 @@ void PutRunFields(const NamesRunFields& f) {
     FormOf<InputD>().txtName.SetText(f.NatalName);
     Put(NatalInputBoxes(), f.Natal);
     Put(DiurnalInputBoxes(), f.Diurnal);
+}
+
+RunInputsKept::RunInputsKept(ProgramState& ps, PutBack which) : ps_(ps), which_(which), before_(GatherRunFields()) {}
+
+RunInputsKept::~RunInputsKept() {
+    PutBackNow();
+    TakeChartRunSettings(ps_);
+    ComputeChartsQuietly(ps_, FormOf<InputD>().Fields(), FormOf<InputD1>().Fields());
+}
+
+void RunInputsKept::PutBackNow() {
+    // The boxes get back what the user typed: the typing warnings of their
+    // change handlers have nothing to say about it.
+    SilentDialogs silent;
+    if (which_ == PutBack::Both) Put(NatalInputBoxes(), before_.Natal);
+    if (which_ != PutBack::None) Put(DiurnalInputBoxes(), before_.Diurnal);
 }
 
 void HideWindowsForRun() {

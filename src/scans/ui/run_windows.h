@@ -24,6 +24,31 @@ private:
     bool active_;
 };
 
+// Which input windows' boxes a long run puts back at its end.
+enum class PutBack { None, Second, Both };
+
+// Held for the length of a long run. It keeps the input windows' boxes as
+// the run finds them; at its end it puts back those named (the days and
+// times the run wrote there are not the people's own), then computes the
+// charts the program holds from the windows as the run leaves them, quietly
+// (ComputeChartsQuietly): the run's page, files and clipboard stay as the
+// run left them, so the Data and Wheels menus and a later "Save to disk"
+// see the windows' data.
+class RunInputsKept {
+public:
+    RunInputsKept(ProgramState& ps, PutBack which);
+    ~RunInputsKept();
+    RunInputsKept(const RunInputsKept&) = delete;
+    RunInputsKept& operator=(const RunInputsKept&) = delete;
+    // Puts the named boxes back at once, before the run's last chart run.
+    void PutBackNow();
+
+private:
+    ProgramState& ps_;
+    PutBack which_;
+    NamesRunFields before_;
+};
+
 // The settings of a chart run that the input windows' other controls give:
 // the chart's name, the angles, the house system, "Use Chiron?" and
 // "2nd Person".
