@@ -77,8 +77,8 @@ std::optional<NameRecord> BuildNameRecord(const NameSaveFields& f) {
             return std::nullopt;
         }
     }
-    if (f.Name.empty()) {
-        // A record without a name would hide itself and every later record from the names list.
+    if (TrimBlanks(f.Name).empty()) {
+        // A record without a name, or with blanks only, is not shown in the names list.
         MsgBox("You cannot save a person without a name. Please type a name and try again.", MsgButtons::OK,
                "Warning!", MsgIcon::Critical);
         return std::nullopt;
@@ -127,8 +127,8 @@ SaveOutcome WriteNameRecordToFile(ProgramState& ps, const NameRecord& record, co
         }
         oldLines = std::move(*lines);
     }
-    // Empty lines at the end hold no one, but the names list stops at the
-    // first of them: left there, they would hide the record added after them.
+    // Empty lines at the end hold no one: the new record goes straight after
+    // the last person.
     while (!oldLines.empty() && TrimBlanks(oldLines.back()).empty()) oldLines.pop_back();
     // A line that is not a whole record shifts the list's reading: a record
     // added after it would be read with fields of another. The user mends
