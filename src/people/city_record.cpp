@@ -24,14 +24,13 @@ CitiesReadResult ReadCitiesRecords(const std::vector<std::string>& lines) {
     while (!in.AtEnd()) {
         CityRecord r;
         in.Next(r.City);
-        if (r.City.empty()) break;
         for (std::string* field : {&r.Region, &r.Longitude, &r.Latitude, &r.TimeZone}) {
             if (!in.Next(*field)) {
                 result.Incomplete = true;
                 return result;
             }
         }
-        result.Records.push_back(std::move(r));
+        if (!r.City.empty()) result.Records.push_back(std::move(r));
     }
     return result;
 }

@@ -16,9 +16,10 @@ struct CityRecord {
 // The text the cities list shows and finds a place by: city, comma, region.
 std::string CityListText(const CityRecord& record);
 
-// Records read five fields at a time across line ends, stopping at an empty
-// city. Incomplete is set when the file ends in the middle of a record; the
-// records before it are kept.
+// Records read five fields at a time across line ends, empty lines passed
+// over; a record whose city is empty or only blanks is passed over too, and
+// reading goes on. Incomplete is set when the file ends in the middle of a
+// record; the records before it are kept.
 struct CitiesReadResult {
     std::vector<CityRecord> Records;
     bool Incomplete = false;

@@ -22,8 +22,10 @@ std::vector<std::string> SplitCommaLine(const std::string& line) {
 }
 
 CommaFieldStream::CommaFieldStream(const std::vector<std::string>& lines) {
-    for (const auto& line : lines)
+    for (const auto& line : lines) {
+        if (TrimBlanks(line).empty()) continue;
         for (auto& f : SplitCommaLine(line)) fields_.push_back(std::move(f));
+    }
 }
 
 bool CommaFieldStream::Next(std::string& out) {

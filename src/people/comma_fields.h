@@ -1,7 +1,9 @@
 #pragma once
 // Reader of comma-separated data files (names, cities, time zones): a field
 // ends at a comma or at a line end, and reading goes on across line ends, so
-// a record is a fixed count of fields rather than a line.
+// a record is a fixed count of fields rather than a line. Lines that are
+// empty or hold only blanks hold no field: an empty line left in a file
+// neither ends the list nor shifts the records after it.
 #include <cstddef>
 #include <string>
 #include <vector>

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QString>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <vector>
@@ -49,6 +50,12 @@ void RefuseComma(const std::string& what) {
            "Warning!", MsgIcon::Critical);
 }
 
+void RefuseCharacter(const std::string& what) {
+    MsgBox("You cannot have a character in the " + what +
+               " that the names file cannot hold. Please remove or replace that character and try again.",
+           MsgButtons::OK, "Warning!", MsgIcon::Critical);
+}
+
 void FileError(const std::string& text) { MsgBox(text, MsgButtons::OK, "Error!", MsgIcon::Critical); }
 
 bool AskReplace(const NameRecord& r) {
@@ -67,18 +74,24 @@ void RemoveFile(const std::string& path) { QFile::remove(QString::fromStdString(
 }  // namespace
 
 std::optional<NameRecord> BuildNameRecord(const NameSaveFields& f) {
-    const std::pair<const std::string*, const char*> texts[] = {
-        {&f.Name, "name"},          {&f.Day, "date"},       {&f.Month, "date"},       {&f.Year, "date"},
-        {&f.Hour, "time"},          {&f.Minute, "time"},    {&f.Zone, "time zone"},   {&f.LongDeg, "longitude"},
-        {&f.LongMin, "longitude"},  {&f.LatDeg, "latitude"}, {&f.LatMin, "latitude"}, {&f.Email, "e-mail address"}};
+    using F = NameSaveFields;
+    const std::pair<std::string F::*, const char*> texts[] = {
+        {&F::Name, "name"},         {&F::Day, "date"},       {&F::Month, "date"},      {&F::Year, "date"},
+        {&F::Hour, "time"},         {&F::Minute, "time"},    {&F::Zone, "time zone"},  {&F::LongDeg, "longitude"},
+        {&F::LongMin, "longitude"}, {&F::LatDeg, "latitude"}, {&F::LatMin, "latitude"}, {&F::Email, "e-mail address"}};
     for (const auto& [text, what] : texts) {
-        if (text->find(',') != std::string::npos) {
+        if ((f.*text).find(',') != std::string::npos) {
             RefuseComma(what);
             return std::nullopt;
         }
+        // The file would hold '?' in place of the character, and the list would show it so.
+        if (std::find(f.NotInCodePage.begin(), f.NotInCodePage.end(), text) != f.NotInCodePage.end()) {
+            RefuseCharacter(what);
+            return std::nullopt;
+        }
     }
-    if (f.Name.empty()) {
-        // A record without a name would hide itself and every later record from the names list.
+    if (TrimBlanks(f.Name).empty()) {
+        // A record without a name, or with blanks only, is not shown in the names list.
         MsgBox("You cannot save a person without a name. Please type a name and try again.", MsgButtons::OK,
                "Warning!", MsgIcon::Critical);
         return std::nullopt;
@@ -127,8 +140,8 @@ SaveOutcome WriteNameRecordToFile(ProgramState& ps, const NameRecord& record, co
         }
         oldLines = std::move(*lines);
     }
-    // Empty lines at the end hold no one, but the names list stops at the
-    // first of them: left there, they would hide the record added after them.
+    // Empty lines at the end hold no one: the new record goes straight after
+    // the last person.
     while (!oldLines.empty() && TrimBlanks(oldLines.back()).empty()) oldLines.pop_back();
     // A line that is not a whole record shifts the list's reading: a record
     // added after it would be read with fields of another. The user mends

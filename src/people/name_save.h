@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "people/name_record.h"
 
@@ -23,6 +24,9 @@ struct NameSaveFields {
     std::string LatDeg, LatMin;
     bool North = true;
     std::string Email;
+    // The boxes whose typed text holds a character that the names file's
+    // code page has no byte for (their texts above hold '?' in its place).
+    std::vector<std::string NameSaveFields::*> NotInCodePage;
 };
 
 enum class SaveOutcome {

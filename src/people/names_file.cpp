@@ -36,7 +36,6 @@ NamesReadResult ReadNamesRecords(const std::vector<std::string>& lines) {
     while (!in.AtEnd()) {
         NameRecord r;
         in.Next(r.Name);
-        if (r.Name.empty()) break;
         std::string* rest[] = {&r.Date, &r.Time, &r.AmPm, &r.TimeZone, &r.Longitude, &r.Latitude, &r.Email};
         for (std::string* field : rest) {
             if (!in.Next(*field)) {
@@ -44,7 +43,8 @@ NamesReadResult ReadNamesRecords(const std::vector<std::string>& lines) {
                 return result;
             }
         }
-        result.Records.push_back(std::move(r));
+        // Fields come with their blanks trimmed: a blank name reads as empty.
+        if (!r.Name.empty()) result.Records.push_back(std::move(r));
     }
     return result;
 }

@@ -18,8 +18,10 @@ struct NamesFileEntry {
 std::vector<NamesFileEntry> ParseNamesFile(const std::vector<std::string>& lines);
 
 // The records as the names list reads them: eight fields at a time across
-// line ends, stopping at an empty name. Incomplete is set when the file ends
-// in the middle of a record; the records before it are kept.
+// line ends, empty lines passed over. A record whose name is empty or only
+// blanks is passed over too (no one could pick it), and reading goes on.
+// Incomplete is set when the file ends in the middle of a record; the
+// records before it are kept.
 struct NamesReadResult {
     std::vector<NameRecord> Records;
     bool Incomplete = false;

@@ -27,12 +27,11 @@ TimeZoneReadResult ReadTimeZoneRecords(const std::vector<std::string>& lines) {
     while (!in.AtEnd()) {
         TimeZoneRecord r;
         in.Next(r.Name);
-        if (r.Name.empty()) break;
         if (r.Name.size() > 32 || !in.Next(r.Abbreviation) || r.Abbreviation.size() > 4 || !in.Next(r.Hours)) {
             result.Corrupt = true;
             return result;
         }
-        result.Records.push_back(std::move(r));
+        if (!r.Name.empty()) result.Records.push_back(std::move(r));
     }
     return result;
 }

@@ -12,9 +12,11 @@ struct TimeZoneRecord {
     std::string Hours;
 };
 
-// Records read three fields at a time across line ends, stopping at an empty
-// name. Corrupt is set at a name longer than 32 characters, an abbreviation
-// longer than 4 or a record cut short; the records before it are kept.
+// Records read three fields at a time across line ends, empty lines passed
+// over; a record whose name is empty or only blanks is passed over too, and
+// reading goes on. Corrupt is set at a name longer than 32 characters, an
+// abbreviation longer than 4 or a record cut short; the records before it
+// are kept.
 struct TimeZoneReadResult {
     std::vector<TimeZoneRecord> Records;
     bool Corrupt = false;

@@ -113,6 +113,8 @@ std::string ToCp1252(const QString& text) {
     return out;
 }
 
+bool FitsCp1252(const QString& text) { return FromCp1252(ToCp1252(text)) == text; }
+
 std::string PathToText(const std::string& path) { return ToCp1252(QString::fromStdString(path)); }
 
 std::string TextToPath(const std::string& text) { return FromCp1252(text).toStdString(); }

@@ -34,7 +34,11 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 
 // Conversions at the widget boundary.
 QString FromCp1252(const std::string& bytes);
+// A character the code page has no byte for becomes '?'.
 std::string ToCp1252(const QString& text);
+// Whether every character of the text has its byte in the code page, so
+// that ToCp1252 keeps it whole.
+bool FitsCp1252(const QString& text);
 
 // A path as a text of the program (a message, a caption, a line written to
 // a file): UTF-8 to Windows-1252.

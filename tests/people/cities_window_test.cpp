@@ -88,7 +88,7 @@ TEST_F(CitiesWindowTest, SecondPersonTakesThePlaceAndSamePlacesKeepTheirOwnData)
 }
 
 TEST_F(CitiesWindowTest, ChangeListCancelAndChoice) {
-    const std::string other = WriteAppFile("EUROPE.LL", "Paris,France,002E20,48N51,-1\r\n\r\nLost,After,1W00,1N00,0\r\n");
+    const std::string other = WriteAppFile("EUROPE.LL", "Paris,France,002E20,48N51,-1\r\n\r\nPast,Gap,1W00,1N00,0\r\n");
     WriteAppFile("NAMES.FIL", "Kim Sample,03 Nov 1982,11.05,P,-1,-002.20,48.52,\r\n");
     ASSERT_EQ(FormOf<Names>().NamesOnFile.ListCount(), 1);
     Geograph& w = FormOf<Geograph>();
@@ -101,8 +101,9 @@ TEST_F(CitiesWindowTest, ChangeListCancelAndChoice) {
 
     AnswerChooser("EUROPE.LL");
     w.cmdNewFileList.PerformClick();
-    ASSERT_EQ(w.CitiesOnFile.ListCount(), 1);  // the empty line ends the list
+    ASSERT_EQ(w.CitiesOnFile.ListCount(), 2);  // the empty line is passed over
     EXPECT_EQ(w.CitiesOnFile.List(0), "Paris,France");
+    EXPECT_EQ(w.CitiesOnFile.List(1), "Past,Gap");
     EXPECT_EQ(w.lblCitiesOnFile.Caption(), "EUROPE.LL");
     EXPECT_EQ(ps.settings.CurrentCitiesFile, other);
     // Choosing a cities file leaves the names list as it was.

@@ -1,3 +1,4 @@
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "dialog_responder.h"
@@ -87,4 +88,34 @@ TEST_F(FileEditorsTest, CitiesEditorSavesAndTheListShowsTheEdit) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_TRUE(FormLoaded<Geograph>());
     EXPECT_EQ(FormOf<Geograph>().CitiesOnFile.ListCount(), 2);
+}
+
+TEST_F(FileEditorsTest, TextTheFileCannotHoldIsNotSaved) {
+    // A character without a byte in the code page would be written as '?':
+    // the user is told its line and the file stays as it was.
+    const std::string names = WriteAppFile("NAMES.FIL", "Kim Sample,03 Nov 1982,11.05,P,-1,-002.20,48.52,\r\n");
+    const std::string cities = WriteAppFile("GA_MA.LL", "Atlanta,GA,84W23,33N45,5\r\n");
+    const std::string namesBefore = ReadBytes(names), citiesBefore = ReadBytes(cities);
+    DialogResponder dialogs;
+    dialogs.Answer(MsgResult::OK, 2);
+    ps.people.NamesListStale = 1;
+    NameEdit& nameEdit = FormOf<NameEdit>();
+    nameEdit.txtContent.PlainTextEdit()->setPlainText(
+        QString::fromUtf8("Kim Sample,03 Nov 1982,11.05,P,-1,-002.20,48.52,\n\xC5\x81ukasz,01 Jan 2000,1.00,A,0,"
+                          "000.10,51.30,\n"));
+    nameEdit.btnSave.PerformClick();
+    LongLat& cityEdit = FormOf<LongLat>();
+    cityEdit.txtContent.PlainTextEdit()->setPlainText(
+        QString::fromUtf8("Atlanta,GA,84W23,33N45,5\nOslo,Norway,010E45,59N55,-1\n\xC5\x81\xC3\xB3" "d\xC5\xBA,PL,"
+                          "019E28,51N46,-1"));
+    cityEdit.btnSave.PerformClick();
+    ASSERT_EQ(dialogs.Prompts().size(), 2u);
+    EXPECT_EQ(dialogs.Prompts()[0].text,
+              "You cannot have a character in line 2 that the file cannot hold. Please remove or replace that "
+              "character and try again.");
+    EXPECT_EQ(dialogs.Prompts()[0].title, "Warning!");
+    EXPECT_EQ(dialogs.Prompts()[1].text.rfind("You cannot have a character in line 3 ", 0), 0u);
+    EXPECT_EQ(ReadBytes(names), namesBefore);
+    EXPECT_EQ(ReadBytes(cities), citiesBefore);
+    EXPECT_EQ(ps.people.NamesListStale, 1);
 }

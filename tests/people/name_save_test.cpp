@@ -104,9 +104,9 @@ TEST(NameRecordFormat, MasksAndDecodeRoundTrip) {
 }
 
 TEST(NamesFileRead, StreamReaderAndLineView) {
-    // The list reader takes eight fields at a time and stops at an empty name.
+    // The list reader takes eight fields at a time and passes over an empty line.
     auto r = ReadNamesRecords({kJane1, kOther, "", kJane2});
-    EXPECT_EQ(r.Records.size(), 2u);
+    EXPECT_EQ(r.Records.size(), 3u);
     EXPECT_FALSE(r.Incomplete);
     r = ReadNamesRecords({kJane1, "Cut,05 Mar 1960,5.30"});
     EXPECT_EQ(r.Records.size(), 1u);
@@ -161,7 +161,7 @@ TEST_F(SaveFixture, RefusedInputLeavesFileUntouched) {
             return file;
         });
     };
-    dialogs.Answer(MsgResult::OK, 7);  // one message for each refusal
+    dialogs.Answer(MsgResult::OK, 8);  // one message for each refusal
     NameSaveFields f = Jane();
     f.Name = "Doe, Jane";
     EXPECT_EQ(save(f), SaveOutcome::Refused);
@@ -190,6 +190,11 @@ TEST_F(SaveFixture, RefusedInputLeavesFileUntouched) {
     f = Jane();
     f.Name = "";
     EXPECT_EQ(save(f), SaveOutcome::Refused);
+    // Blanks only: the names list could not show the person.
+    f.Name = "  \t ";
+    EXPECT_EQ(save(f), SaveOutcome::Refused);
+    EXPECT_EQ(dialogs.Prompts().back().text,
+              "You cannot save a person without a name. Please type a name and try again.");
 
     EXPECT_EQ(chooserCalls, 0);
     EXPECT_EQ(testsupport::ReadBytes(file), before);

@@ -105,6 +105,42 @@ TEST_F(NamesWindowTest, SameNamesEachGiveTheirOwnRecord) {
     EXPECT_EQ(Natal().txtEmail.Text(), "jane@example.com");
 }
 
+TEST_F(NamesWindowTest, SkippedLinesKeepListAndRecordsInStep) {
+    // An empty line, a record without a name and a line of blanks stay out
+    // of the list; each entry still gives its own record, and replacing a
+    // person after them leaves every other line as it stood.
+    const std::string robin = "Robin Sample,21 Jun 1978,3.40,P,5,087.39,41.51,robin@example.com";
+    const std::string nameless = ",01 Jan 1990,1.00,A,0,000.10,51.30,";
+    const std::string sam = "Sam Sample,30 Sep 1969,6.45,A,-10,-151.13,-33.52,";
+    const std::string path = WriteAppFile(
+        "NAMES.FIL", robin + "\r\n\r\n" + nameless + "\r\nKim Sample,03 Nov 1982,11.05,P,-1,-002.20,48.52,\r\n  \r\n" +
+                         sam + "\r\n");
+    DialogResponder dialogs;
+    Names& w = FormOf<Names>();
+    ASSERT_EQ(w.NamesOnFile.ListCount(), 3);
+    ClickName(w, "Sam Sample");
+    EXPECT_EQ(ps.people.LastClickedName, 2);
+    EXPECT_EQ(NatalState(), "Sam Sample|9/30/1969|6:45A|-10|151.13E|33.52S|");
+    ClickName(w, "Kim Sample");
+    EXPECT_EQ(NatalState(), "Kim Sample|11/3/1982|11:5P|-1|2.20E|48.52N|");
+
+    Natal().txtBirthMinute.SetText("10");
+    dialogs.Answer(MsgResult::Yes);  // "Kim Sample already exists": replace it
+    AnswerChooser("NAMES.FIL");
+    Natal().cmdSave.PerformClick();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(dialogs.Prompts().size(), 1u);
+    EXPECT_EQ(dialogs.Prompts()[0].title, "Kim Sample already exists");
+    EXPECT_EQ(testsupport::ReadBytes(path), robin + "\r\n\r\n" + nameless + "\r\n  \r\n" + sam +
+                                                "\r\nKim Sample,03 Nov 1982,11.10,P,-1,-002.20,48.52,\r\n");
+    Names& reloaded = FormOf<Names>();
+    ASSERT_EQ(reloaded.NamesOnFile.ListCount(), 3);
+    ClickName(reloaded, "Kim Sample");
+    EXPECT_EQ(NatalState(), "Kim Sample|11/3/1982|11:10P|-1|2.20E|48.52N|");
+    ClickName(reloaded, "Robin Sample");
+    EXPECT_EQ(NatalState(), "Robin Sample|6/21/1978|3:40P|5|87.39W|41.51N|robin@example.com");
+}
+
 TEST_F(NamesWindowTest, YearFirstDateOrderRewritesTheStoredDateOnce) {
     WriteAppFile("NAMES.FIL", kPeople);
     ps.settings.DateOrder = 2;
@@ -148,11 +184,11 @@ TEST_F(NamesWindowTest, DoubleClickComputesOnlyForPersonA) {
 }
 
 TEST_F(NamesWindowTest, BadFilesAreReported) {
-    // A blank line ends the list silently; a short last record is an error.
+    // A blank line is passed over silently; a short last record is an error.
     WriteAppFile("NAMES.FIL",
                  "Robin Sample,21 Jun 1978,3.40,P,5,087.39,41.51,\r\n\r\nKim Sample,03 Nov 1982,11.05,P,-1,-002.20,"
                  "48.52,\r\n");
-    EXPECT_EQ(FormOf<Names>().NamesOnFile.ListCount(), 1);
+    EXPECT_EQ(FormOf<Names>().NamesOnFile.ListCount(), 2);
     UnloadPeopleWindows();
 
     WriteAppFile("NAMES.FIL", "Robin Sample,21 Jun 1978,3.40,P,5,087.39,41.51,\r\nKim Sample,03 Nov 1982,11.05\r\n");

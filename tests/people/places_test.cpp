@@ -60,9 +60,9 @@ TEST(CityRecord, FieldsReadAcrossLineEnds) {
     r = ReadCitiesRecords({"Paris,France", "002E20,48N52,-1"});
     ASSERT_EQ(r.Records.size(), 1u);
     EXPECT_EQ(r.Records[0].Latitude, "48N52");
-    // An empty line ends the list silently; a cut record is reported.
+    // An empty line is passed over; a cut record is reported.
     r = ReadCitiesRecords({"Paris,France,002E20,48N52,-1", "", "Lima,Peru,077W03,12S03,5"});
-    EXPECT_EQ(r.Records.size(), 1u);
+    EXPECT_EQ(r.Records.size(), 2u);
     EXPECT_FALSE(r.Incomplete);
     r = ReadCitiesRecords({"Paris,France,002E20,48N52,-1", "Lima,Peru,077W03"});
     EXPECT_EQ(r.Records.size(), 1u);
@@ -121,7 +121,7 @@ TEST(TimeZoneList, ReadingAndChoosing) {
     EXPECT_FALSE(FindTimeZone(recs, TimeZoneListLine({"Mid-Atlantic", "MAT", "2"})));
 
     r = ReadTimeZoneRecords({"Greenwich Mean Time,GMT,0", "", "Central European Time,CET,-1"});
-    EXPECT_EQ(r.Records.size(), 1u);
+    EXPECT_EQ(r.Records.size(), 2u);
     EXPECT_FALSE(r.Corrupt);
     r = ReadTimeZoneRecords({"Greenwich Mean Time,GMT,0", name32 + "X,ABC,1"});
     EXPECT_EQ(r.Records.size(), 1u);

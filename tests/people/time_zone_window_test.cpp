@@ -24,15 +24,16 @@ TEST_F(TimeZoneWindowTest, ColumnsLineUpInNameOrder) {
                  "Chatham Islands Standard Time Zn,CHAS,-12.75\r\nMid-Atlantic,MAT,2\r\n\r\nAfter Blank,AB,0\r\n");
     TimeZone& w = FormOf<TimeZone>();
     EXPECT_EQ(w.Caption(), "Time Zones");
-    ASSERT_EQ(w.lstTimeZones.ListCount(), 5);  // the empty line ends the list
+    ASSERT_EQ(w.lstTimeZones.ListCount(), 6);  // the empty line is passed over
     const std::vector<std::string> expected = {
+        "After Blank                      -   AB =   0",
         "Central European Time            -  CET =  -1",
         "Chatham Islands Standard Time Zn - CHAS = -12.75",
         "Eastern Standard Time            -  EST =   5",
         "India Standard Time              -  IST =  -5.5",
         "Mid-Atlantic                     -  MAT =   2",
     };
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         const std::string line = w.lstTimeZones.List(i);
         EXPECT_EQ(line, expected[static_cast<size_t>(i)]);
         // Abbreviations end in column 39, whole hours in column 45.

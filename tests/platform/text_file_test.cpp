@@ -66,6 +66,12 @@ TEST(TextFileTest, Cp1252ConversionRoundTripsEveryByte) {
     EXPECT_EQ(ToCp1252(QString::fromUtf8("\xE2\x82\xAC")), "\x80");
     // Characters the code page lacks become one '?' each.
     EXPECT_EQ(ToCp1252(QString::fromUtf8("a\xE2\x86\x92" "b\xF0\x9F\x98\x80" "c")), "a?b?c");
+    // Which texts the code page holds whole.
+    EXPECT_TRUE(FitsCp1252(FromCp1252(all)));
+    EXPECT_TRUE(FitsCp1252(QString::fromUtf8("? \xE2\x82\xAC")));
+    EXPECT_FALSE(FitsCp1252(QString::fromUtf8("\xC5\x81ukasz")));
+    EXPECT_FALSE(FitsCp1252(QString::fromUtf8("\xF0\x9F\x98\x80")));
+    EXPECT_FALSE(FitsCp1252(QString(QChar(0x80))));  // a C1 control where the code page has the euro sign
 }
 
 TEST(TextFileTest, FailedReplacementLeavesTheOldFile) {

@@ -1,6 +1,7 @@
 #include "people/ui/data_file_editor.h"
 
 #include <QPlainTextEdit>
+#include <string>
 
 #include "app/editor_text.h"
 #include "app/ui/control_frames.h"
@@ -46,6 +47,13 @@ void DataFileEditor::Form_Load() {
 }
 
 void DataFileEditor::btnSave_Click() {
+    // The file would hold '?' in place of such a character, so nothing is written.
+    if (const int line = txtContent.LineNotInCodePage()) {
+        MsgBox("You cannot have a character in line " + std::to_string(line) +
+                   " that the file cannot hold. Please remove or replace that character and try again.",
+               MsgButtons::OK, "Warning!", MsgIcon::Critical);
+        return;
+    }
     if (!WriteFileBytes(path_, DataEditorBytes(txtContent.Text()))) {
         MsgBox("The file " + PathToText(path_) + " could not be written. Your changes were not saved.", MsgButtons::OK,
                "Warning!", MsgIcon::Exclamation);

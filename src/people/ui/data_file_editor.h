@@ -3,6 +3,8 @@
 // one text, saved back byte for byte. Loading puts CR LF after every line;
 // saving writes the text with one final CR LF, so an unchanged text gives
 // the file as it was, and a text without a final line end loses nothing.
+// A text holding a character the file's code page has no byte for is not
+// saved: the user is told its line.
 #include <string>
 
 #include "platform/ui/form.h"

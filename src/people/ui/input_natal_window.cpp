@@ -148,22 +148,20 @@ void InputD::cmdOK_Click() { RecomputeCharts(UiState()); }
 
 void InputD::cmdSave_Click() {
     ProgramState& ps = UiState();
+    using F = NameSaveFields;
+    const std::pair<const TextBox*, std::string F::*> boxes[] = {
+        {&txtName, &F::Name},       {&txtDay, &F::Day},         {&txtMonth, &F::Month},
+        {&txtYear, &F::Year},       {&txtBirthHour, &F::Hour},  {&txtBirthMinute, &F::Minute},
+        {&txtTZ, &F::Zone},         {&txtLongDeg, &F::LongDeg}, {&txtLongMin, &F::LongMin},
+        {&txtLatDeg, &F::LatDeg},   {&txtLatMin, &F::LatMin},   {&txtEmail, &F::Email}};
     NameSaveFields f;
-    f.Name = txtName.Text();
-    f.Day = txtDay.Text();
-    f.Month = txtMonth.Text();
-    f.Year = txtYear.Text();
-    f.Hour = txtBirthHour.Text();
-    f.Minute = txtBirthMinute.Text();
+    for (const auto& [box, field] : boxes) {
+        f.*field = box->Text();
+        if (box->LineNotInCodePage() != 0) f.NotInCodePage.push_back(field);
+    }
     f.AM = optAM.Value();
-    f.Zone = txtTZ.Text();
-    f.LongDeg = txtLongDeg.Text();
-    f.LongMin = txtLongMin.Text();
     f.West = !optEast.Value();
-    f.LatDeg = txtLatDeg.Text();
-    f.LatMin = txtLatMin.Text();
     f.North = !optSouth.Value();
-    f.Email = txtEmail.Text();
     auto choose = [&ps]() -> std::string {
         if (InputHooks().ChooseNamesFile) return InputHooks().ChooseNamesFile();
         FileChooserRequest request;

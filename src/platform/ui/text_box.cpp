@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QTextCursor>
 
 #include "platform/text_file.h"
@@ -32,6 +33,13 @@ TextBox::TextBox(QWidget* parent, bool multiLine) : Control(MakeEditor(parent, m
 std::string TextBox::Text() const {
     if (line_) return ToCp1252(line_->text());
     return ToCp1252(plain_->toPlainText().replace('\n', "\r\n"));
+}
+
+int TextBox::LineNotInCodePage() const {
+    const QStringList lines = (line_ ? line_->text() : plain_->toPlainText()).split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (!FitsCp1252(lines[i])) return static_cast<int>(i) + 1;
+    return 0;
 }
 
 void TextBox::Changed() {

@@ -17,6 +17,10 @@ public:
 
     // Text in the program's 8-bit code page.
     std::string Text() const;
+    // The number (1 = the first) of the first line that holds a character
+    // the code page has no byte for, which Text gives as '?'; 0 when every
+    // character has its byte.
+    int LineNotInCodePage() const;
     void SetText(const std::string& text);
     // 0 means no limit; applies to one-line boxes.
     int MaxLength() const;
