@@ -29,11 +29,6 @@ void ChartsOfFields(ProgramState& ps, const DataSetFields& natal, const DataSetF
     charts(ps, natal, diurnal);
 }
 
-bool MeridianOrMorinus(const ProgramState& ps) {
-    const std::string& code = ps.chart.HouseSystemCode;
-    return code == "M" || code == "I";
-}
-
 }  // namespace
 
 void RunCheckedCharts(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal,
@@ -57,7 +52,7 @@ bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const
 
 bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal,
                              const ChartsStep& charts) {
-    if (!RunInputChecks(ps, natal, diurnal, MeridianOrMorinus(ps))) return false;
+    if (!RunInputChecks(ps, natal, diurnal, HouseSystemTakesAnyLatitude(ps.chart.HouseSystemCode))) return false;
     RunCheckedCharts(ps, natal, diurnal, charts);
     return true;
 }
@@ -65,7 +60,7 @@ bool ComputeChartsFromFields(ProgramState& ps, const DataSetFields& natal, const
 bool ComputeChartsQuietly(ProgramState& ps, const DataSetFields& natal, const DataSetFields& diurnal) {
     {
         SilentDialogs silent;
-        if (!RunInputChecks(ps, natal, diurnal, MeridianOrMorinus(ps))) return false;
+        if (!RunInputChecks(ps, natal, diurnal, HouseSystemTakesAnyLatitude(ps.chart.HouseSystemCode))) return false;
     }
     // The charts as the input windows' own run computes them: a quiet run
     // would leave out Chiron when "Use Chiron?" is not ticked.
