@@ -54,12 +54,13 @@ void ReportTooLarge(const std::string& name, const std::vector<int>& lines) {
            MsgButtons::OK, "Warning!", MsgIcon::Exclamation);
 }
 
-// Tells the user that a data file holds fewer lines than its table needs
-// (a damaged install); the entries it does not reach count as 0.
-void ReportShortFile(const std::string& name, std::size_t lines, std::size_t needed) {
-    if (lines >= needed) return;
-    MsgBox("The data file " + name + " holds " + std::to_string(lines) + " of the " + std::to_string(needed) +
-               " lines its table needs. The lines missing count as 0.",
+// Tells the user that a data file holds fewer lines (or values) than its
+// table needs (a damaged install); the entries it does not reach count as 0.
+void ReportShortFile(const std::string& name, std::size_t held, std::size_t needed,
+                     const std::string& units = "lines") {
+    if (held >= needed) return;
+    MsgBox("The data file " + name + " holds " + std::to_string(held) + " of the " + std::to_string(needed) + " " +
+               units + " its table needs. The " + units + " missing count as 0.",
            MsgButtons::OK, "Warning!", MsgIcon::Exclamation);
 }
 
@@ -101,6 +102,9 @@ void LoadWholeNumbers(const ProgramState& ps, const std::string& name, std::arra
     if (outOfRange)
         MsgBox("The data file " + name + " holds a number its table cannot take. It was held at the nearest value it can.",
                MsgButtons::OK, "Warning!", MsgIcon::Exclamation);
+    // The wheel places its cusp texts and ring positions with these values,
+    // so a file cut short is told.
+    ReportShortFile(name, i, N, "values");
 }
 
 }  // namespace

@@ -102,8 +102,9 @@ TEST(DataFilesRobustness, NumbersTooLargeForSinglePrecisionCountAsZero) {
 }
 
 // Files shorter than their table: the points file needs 1089 lines, the
-// Chiron file one line (two numbers) for each of its 60000 days. A short file
-// is told once, by name; the entries it does not reach stay 0.
+// Chiron file one line (two numbers) for each of its 60000 days, the cusp
+// label and ring radius files 121 and 361 values. A short file is told once,
+// by name; the entries it does not reach stay 0.
 TEST(DataFilesRobustness, FilesShorterThanTheirTableAreTold) {
     const std::string shipped = testsupport::ShippedDataDir();
     const std::string chiron = testsupport::ReadBytes(shipped + "/CHIRON.DAT");
@@ -121,7 +122,15 @@ TEST(DataFilesRobustness, FilesShorterThanTheirTableAreTold) {
     };
     const std::string shortChiron = "The data file CHIRON.DAT holds ";
     const std::string shortPoints = "The data file DATA_VALUES_USED.DAT holds ";
+    const std::string hcData = testsupport::ReadBytes(shipped + "/HCDATA.DAT");
+    const std::string radius = testsupport::ReadBytes(shipped + "/RADIUS.DAT");
     const Case cases[] = {
+        {"HCDATA.DAT", hcData + "5,6\r\n", {}},  // beyond the table: ignored
+        {"HCDATA.DAT", hcData.substr(0, hcData.rfind("0\r\n")),  // the last value cut off
+         {"The data file HCDATA.DAT holds 120 of the 121 values its table needs. The values missing count as 0."}},
+        {"HCDATA.DAT", "", {"The data file HCDATA.DAT holds 0 of the 121 values"}},
+        {"RADIUS.DAT", firstLines(radius, 18), {"The data file RADIUS.DAT holds 360 of the 361 values"}},
+        {"RADIUS.DAT", "201,,202\r\n\r\n", {"The data file RADIUS.DAT holds 3 of the 361 values"}},
         {"CHIRON.DAT", chiron, {}},
         {"CHIRON.DAT", chiron + "1.5,2.5\r\n", {}},  // beyond the table: ignored
         {"CHIRON.DAT", firstLines(chiron, 21000), {shortChiron + "21000 of the 60000 lines its table needs."}},

@@ -72,13 +72,15 @@ TEST(DataFiles, ShortAndLongFilesLoadWhatFits) {
     for (int i = 0; i < 400; ++i) radius += std::to_string(i) + (i % 20 == 19 ? "\r\n" : ",");
     testsupport::WriteBytes(dir + "/RADIUS.DAT", radius);
     testsupport::WriteBytes(dir + "/HCDATA.DAT", "1,2,3\n4,5\n");
-    dialogs.Answer(MsgResult::OK, 2);  // the short points and Chiron files are told
+    dialogs.Answer(MsgResult::OK, 3);  // the short cusp label, points and Chiron files are told
     LoadDataFiles(ps);
-    ASSERT_EQ(dialogs.Prompts().size(), 2u);
+    ASSERT_EQ(dialogs.Prompts().size(), 3u);
     EXPECT_EQ(dialogs.Prompts()[0].text,
+              "The data file HCDATA.DAT holds 5 of the 121 values its table needs. The values missing count as 0.");
+    EXPECT_EQ(dialogs.Prompts()[1].text,
               "The data file DATA_VALUES_USED.DAT holds 20 of the 1089 lines its table needs. The lines missing "
               "count as 0.");
-    EXPECT_NE(dialogs.Prompts()[1].text.find("CHIRON.DAT holds 100 of the 60000 lines"), std::string::npos);
+    EXPECT_NE(dialogs.Prompts()[2].text.find("CHIRON.DAT holds 100 of the 60000 lines"), std::string::npos);
     EXPECT_EQ(ps.chart.PointsCube[1][0][2], 19);  // line 19 is (0, 2, 1)
     EXPECT_EQ(ps.chart.PointsCube[0][0][3], 0);   // beyond the short file
     EXPECT_FLOAT_EQ(ps.chart.ChironLongitudeTable[99], 99.5f);
@@ -93,7 +95,7 @@ TEST(DataFiles, ShortAndLongFilesLoadWhatFits) {
 
 TEST(DataFiles, WholeNumbersBeyondIntAreHeldAtItsEnds) {
     DialogResponder dialogs;
-    dialogs.Answer(MsgResult::OK, 3);  // the points and Chiron files are missing
+    dialogs.Answer(MsgResult::OK, 5);  // the points and Chiron files are missing; both files here are short
     ProgramState ps;
     ps.settings.AppPath = testsupport::MakeTempDir();
     const std::string dir = ps.settings.AppPath;
@@ -106,10 +108,11 @@ TEST(DataFiles, WholeNumbersBeyondIntAreHeldAtItsEnds) {
     EXPECT_EQ(ps.chart.HcData[3], -7);  // whole part, toward zero
     EXPECT_EQ(ps.chart.HcData[4], 2147483647);
     EXPECT_EQ(ps.chart.RingRadius[1], 202);
-    // One message for the file holding such numbers, none for the sound one.
+    // One message for the file holding such numbers, none for the sound one
+    // (both files are short, which is told apart).
     int warnings = 0;
     for (const RecordedPrompt& p : dialogs.Prompts())
-        if (p.title == "Warning!") {
+        if (p.text.find("cannot take") != std::string::npos) {
             ++warnings;
             EXPECT_NE(p.text.find("HCDATA.DAT"), std::string::npos);
         }
