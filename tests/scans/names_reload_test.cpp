@@ -51,7 +51,7 @@ TEST_F(NamesReloadTest, ThresholdOfBestDaysForYouEndsWithASave) {
 }
 
 TEST_F(NamesReloadTest, EveryWayOfLoadingLeavesTheRunsWhatTheWindowShows) {
-    auto names = [] () -> Names& { return FormOf<Names>(); };
+    auto names = []() -> Names& { return FormOf<Names>(); };
     const struct {
         const char* what;
         std::function<void()> change, reload;
@@ -81,7 +81,8 @@ TEST_F(NamesReloadTest, EveryWayOfLoadingLeavesTheRunsWhatTheWindowShows) {
         const Names& w = names();
         EXPECT_NE(&w, before);  // made anew
         const ScanState& s = ps.scans;
-        const auto shown = std::tuple(w.Text1.Text(), w.Text2.Text(), w.Check2.Value(), w.Check3.Value(), w.chkPH.Value());
+        const auto shown =
+            std::tuple(w.Text1.Text(), w.Text2.Text(), w.Check2.Value(), w.Check3.Value(), w.chkPH.Value());
         EXPECT_EQ(shown, std::tuple(std::string("0"), std::string("99"), 0, 1, 0));
         EXPECT_EQ(std::tuple(s.NamesText1, s.NamesText2, s.NamesCheck2, s.NamesCheck3, s.NamesCheckPH), shown);
     }
