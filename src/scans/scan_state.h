@@ -7,11 +7,12 @@
 #include "scans/graph_state.h"
 
 struct ScanState {
-    // --- boxes of the names window the runs read (the window keeps them in step)
+    // --- boxes of the names window the runs read (the window keeps them in
+    // step, and sets them to what it shows whenever it loads)
     std::string NamesText1 = "0";   // "Display results >= +/-"
     std::string NamesText2 = "99";  // "Yrs difference  <= +/-"
     int NamesCheck2 = 0;            // "1 to 1"
-    int NamesCheck3 = 1;            // "incl MR" (ticked when the window is created)
+    int NamesCheck3 = 1;            // "incl MR"
     int NamesCheckPH = 0;           // "P * H"
 
     // --- the criteria window's "Cosmodynes put in natal chart?" (1 ticked)

@@ -10,6 +10,7 @@
 #include "people/ui/input_window_hooks.h"
 #include "people/ui/input_window_layout.h"
 #include "people/ui/second_person_menu.h"
+#include "platform/ui/control_mirror.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
 
@@ -87,11 +88,12 @@ void InputD1::Wire() {
     chk2ndPerson.Click = [this] { chk2ndPerson_Click(); };
     chkNatOrNow.Click = [this] { chkNatOrNow_Click(); };
     chkRelationship.Click = [this] { chkRelationship_Click(); };
-    // The computing code reads these boxes through the program state.
-    chkChiron.Click = [this] { UiState().chart.UseChiron = chkChiron.Value() == 1; };
-    chkCheck2.Click = [this] { UiState().people.BeneficsMaleficsChecked = chkCheck2.Value(); };
-    ChkOuterP.Click = [this] { UiState().people.OuterPlanetsChecked = ChkOuterP.Value(); };
-    txtDiurnalEmail.Change = [this] { UiState().people.SecondEmailText = txtDiurnalEmail.Text(); };
+    // The computing code reads these boxes through the program state, which
+    // takes what they show as the window is made and every change.
+    MirrorValue(chkChiron, [](int v) { UiState().chart.UseChiron = v == 1; });
+    MirrorValue(chkCheck2, [](int v) { UiState().people.BeneficsMaleficsChecked = v; });
+    MirrorValue(ChkOuterP, [](int v) { UiState().people.OuterPlanetsChecked = v; });
+    MirrorText(txtDiurnalEmail, [](const std::string& t) { UiState().people.SecondEmailText = t; });
 
     for (TextBox* box : {&txtDiurnalMonth, &txtDiurnalDay, &txtDiurnalYear, &txtDiurnalHour, &txtDiurnalMinute,
                          &txtDiurnalTZ, &txtDiurnalLongDeg, &txtDiurnalLongMin, &txtDiurnalLatDeg,
@@ -126,9 +128,6 @@ DataSetFields InputD1::Fields() const {
 
 void InputD1::Form_Load() {
     ProgramState& ps = UiState();
-    ps.chart.UseChiron = chkChiron.Value() == 1;
-    ps.people.BeneficsMaleficsChecked = chkCheck2.Value();
-    ps.people.OuterPlanetsChecked = ChkOuterP.Value();
     ps.people.SecondPersonChecked = chk2ndPerson.Value();
     ps.people.SecondPersonCaption = chk2ndPerson.Caption();
     SetDiurnalToNow(ps);

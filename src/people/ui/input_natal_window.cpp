@@ -14,6 +14,7 @@
 #include "platform/dates.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
+#include "platform/ui/control_mirror.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
 
@@ -77,10 +78,11 @@ void InputD::Wire() {
     optEast.Click = [this] { optEast_Click(); };
     optWest.Click = [this] { optWest_Click(); };
     txtBirthHour.Change = [this] { txtBirthHour_Change(); };
-    // The reports name person A by this box.
-    txtName.Change = [this] { UiState().people.NatalNameText = txtName.Text(); };
-    // The interchart batch lines carry the e-mail texts.
-    txtEmail.Change = [this] { UiState().people.NatalEmailText = txtEmail.Text(); };
+    // The reports name person A by this box; the interchart batch lines
+    // carry the e-mail texts. The state takes what the boxes show as the
+    // window is made and every change.
+    MirrorText(txtName, [](const std::string& t) { UiState().people.NatalNameText = t; });
+    MirrorText(txtEmail, [](const std::string& t) { UiState().people.NatalEmailText = t; });
 
     for (TextBox* box : {&txtName, &txtMonth, &txtDay, &txtYear, &txtBirthHour, &txtBirthMinute, &txtTZ,
                          &txtLongDeg, &txtLongMin, &txtLatDeg, &txtLatMin, &txtEmail})

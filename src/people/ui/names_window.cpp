@@ -10,6 +10,7 @@
 #include "people/ui/names_editor_window.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
+#include "platform/ui/control_mirror.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
 
@@ -63,7 +64,7 @@ Names::Names() {
     PlaceControls();
     Text2.SetText("99");
     Text1.SetText("0");
-    // "incl MR" starts ticked, as NamesCheck3 does.
+    // "incl MR" starts ticked.
     Check3.SetValue(1);
     Batch.Click = [] { CallRun(NamesRuns().Batch_Click); };
     Batch1.Click = [] { CallRun(NamesRuns().Batch1_Click); };
@@ -87,12 +88,16 @@ Names::Names() {
     Text1.GotFocus = [this] { Text1_GotFocus(); };
     Text1.KeyPress = [this](int& k) { Text1_KeyPress(k); };
     Text2.GotFocus = [this] { Text2_GotFocus(); };
-    // The runs over the list read these boxes through the program state.
-    Text1.Change = [this] { UiState().scans.NamesText1 = Text1.Text(); };
-    Text2.Change = [this] { UiState().scans.NamesText2 = Text2.Text(); };
-    Check2.Click = [this] { UiState().scans.NamesCheck2 = Check2.Value(); };
-    Check3.Click = [this] { UiState().scans.NamesCheck3 = Check3.Value(); };
-    chkPH.Click = [this] { UiState().scans.NamesCheckPH = chkPH.Value(); };
+    // The runs over the list read these boxes through the program state. The
+    // window is made anew at every loading and shows its stored values, so
+    // the state takes them now, not only at a change: otherwise a reload
+    // ("Save to disk", the editor's Quit, a double click, the cities) would
+    // leave the runs on the values the window showed before.
+    MirrorText(Text1, [](const std::string& t) { UiState().scans.NamesText1 = t; });
+    MirrorText(Text2, [](const std::string& t) { UiState().scans.NamesText2 = t; });
+    MirrorValue(Check2, [](int v) { UiState().scans.NamesCheck2 = v; });
+    MirrorValue(Check3, [](int v) { UiState().scans.NamesCheck3 = v; });
+    MirrorValue(chkPH, [](int v) { UiState().scans.NamesCheckPH = v; });
 }
 
 void Names::PlaceControls() {

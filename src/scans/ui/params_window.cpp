@@ -8,6 +8,7 @@
 
 #include "app/ui/control_frames.h"
 #include "app/ui/ui_state.h"
+#include "platform/ui/control_mirror.h"
 #include "platform/ui/form_registry.h"
 #include "program_state.h"
 
@@ -81,14 +82,14 @@ Params::Params() {
         CheckBox* box = CriterionBox(n);
         if (!box) continue;
         box->SetValue(s.ParamsChecks[n]);
-        box->Click = [box, n] { UiState().scans.ParamsChecks[n] = box->Value(); };
+        MirrorValue(*box, [n](int v) { UiState().scans.ParamsChecks[n] = v; });
     }
     Text1.SetText(s.ParamsText1);
     Check20.SetValue(s.Check20);
     Check21.SetValue(s.Check21);
-    Text1.Change = [this] { UiState().scans.ParamsText1 = Text1.Text(); };
-    Check20.Click = [this] { UiState().scans.Check20 = Check20.Value(); };
-    Check21.Click = [this] { UiState().scans.Check21 = Check21.Value(); };
+    MirrorText(Text1, [](const std::string& t) { UiState().scans.ParamsText1 = t; });
+    MirrorValue(Check20, [](int v) { UiState().scans.Check20 = v; });
+    MirrorValue(Check21, [](int v) { UiState().scans.Check21 = v; });
     Text1.GotFocus = [this] { Text1_GotFocus(); };
     OnPaint = [this] { Form_Paint(); };
     Command1.Click = [this] { Command1_Click(); };
