@@ -7,6 +7,8 @@
 // double. A double sum, difference, product or quotient of two singles rounds
 // to exactly the single-precision result, so within the range every value,
 // pixel and text is the one single-precision arithmetic gives.
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,9 +21,11 @@ inline double RoundSingle(double x) {
     return single ? *single : x;
 }
 
-// A value under a mask as a single is formatted (seven significant digits);
-// past the single range, as a double.
+// A value under a mask as a single is formatted: to seven significant
+// digits, also past the single range.
 inline std::string FormatSingle(double x, std::string_view mask) {
-    const std::optional<float> single = ToSingle(x);
-    return single ? Format(*single, mask) : Format(x, mask);
+    if (const std::optional<float> single = ToSingle(x)) return Format(*single, mask);
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.7g", x);
+    return Format(std::strtod(digits, nullptr), mask);
 }
