@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/numbers.h"
+#include "scans/graph_single.h"
 
 namespace {
 
@@ -102,20 +103,23 @@ void DrawX(GraphWindowModel& m, DrawingSurface& s) {
     // Major grid and its values.
     for (int j = 0; j <= 5; ++j) {
         const double y = 80 * j + 3;
-        const std::string label = Format(m.AxisTop - static_cast<float>(j) * m.GridSpacing, "###0");
+        const std::string label = FormatSingle(RoundSingle(m.AxisTop - RoundSingle(j * m.GridSpacing)), "###0");
         PrintAt(s, 52 - s.TextWidth(label) - ls, 80 * j + 3.5 - s.TextHeight(label) / 2, label);
         s.Line(56 - ls, y, m.FrameRight - ls, y, QBColor(8));
     }
     // Minor grid.
-    auto whole = [](float q) { return q == static_cast<float>(std::floor(q)); };
-    m.Subdivisions = whole(m.GridSpacing / 5) ? 5 : whole(m.GridSpacing / 4) ? 4 : whole(m.GridSpacing / 3) ? 3 : 2;
+    auto whole = [&](int parts) {
+        const double q = RoundSingle(m.GridSpacing / parts);
+        return q == std::floor(q);
+    };
+    m.Subdivisions = whole(5) ? 5 : whole(4) ? 4 : whole(3) ? 3 : 2;
     for (int j = 0; j <= 4; ++j)
         for (int k = 1; k < m.Subdivisions; ++k) {
             const int y = CInt(80.0 * j + m.FrameTop + 80.0 * k / m.Subdivisions);
             s.Line(56 - ls, y, m.FrameRight - ls, y, QBColor(8));
-            const float v = m.AxisTop - (static_cast<float>(j) * m.GridSpacing +
-                                         static_cast<float>(k) * m.GridSpacing / static_cast<float>(m.Subdivisions));
-            const std::string label = Format(v, "###0");
+            const double part = RoundSingle(RoundSingle(k * m.GridSpacing) / m.Subdivisions);
+            const double v = RoundSingle(m.AxisTop - RoundSingle(RoundSingle(j * m.GridSpacing) + part));
+            const std::string label = FormatSingle(v, "###0");
             PrintAt(s, 52 - s.TextWidth(label) - ls, y - s.TextHeight(label) / 2, label);
         }
     // Zero line, dates mode, when 0 lies within the axis.
@@ -179,15 +183,16 @@ void GraphIt(GraphWindowModel& m, DrawingSurface& s) {
     m.DrawnColumns[c] = 1;
     m.PlotHeight = m.FrameHeight;
     m.MenusVisible = true;
-    const float range = m.AxisTop - m.AxisBottom;
-    for (int i = 1; i <= m.PointCount; ++i) m.ScaledValues[i] = (m.ColumnValues[i] - m.AxisBottom) / range;
+    const double range = RoundSingle(m.AxisTop - m.AxisBottom);
+    for (int i = 1; i <= m.PointCount; ++i)
+        m.ScaledValues[i] = RoundSingle(RoundSingle(m.ColumnValues[i] - m.AxisBottom) / range);
     // With under two rows in the window there is no x step: no series.
     if (m.RowStep <= 0) return;
     s.SetDrawWidth(1);
     s.SetDrawStyle(c <= 6 ? DrawStyle::Solid : DrawStyle::Dash);
     const Colour colour = RGB(m.SeriesRed[c], m.SeriesGreen[c], m.SeriesBlue[c]);
     auto y = [&](int i) {
-        const int v = CInt(m.FrameBottom - m.ScaledValues[i] * static_cast<float>(m.PlotHeight));
+        const int v = CInt(RoundSingle(m.FrameBottom - RoundSingle(m.ScaledValues[i] * m.PlotHeight)));
         return std::clamp(v, m.FrameBottom - m.PlotHeight, m.FrameBottom);
     };
     // Rows closer together than one unit share an x: their upright segments

@@ -5,6 +5,7 @@
 
 #include "platform/numbers.h"
 #include "scans/graph_line_tools.h"
+#include "scans/graph_single.h"
 
 namespace {
 
@@ -17,10 +18,9 @@ std::string PlainInteger(int n) {
 }  // namespace
 
 std::string ReadoutText(const GraphWindowModel& m) {
-    const float value = static_cast<float>(m.FrameBottom - m.MouseY) / static_cast<float>(m.FrameHeight) *
-                            m.AxisRange +
-                        m.AxisBottom;
-    std::string text = Format(value, "####.00");
+    const double height = RoundSingle(static_cast<double>(m.FrameBottom) - m.MouseY);
+    const double value = RoundSingle(RoundSingle(RoundSingle(height / m.FrameHeight) * m.AxisRange) + m.AxisBottom);
+    std::string text = FormatSingle(value, "####.00");
     if (m.MouseX < m.FrameLeft - m.LineShift) return text;
     int row = m.FirstRow;
     if (m.RowStep > 0)
@@ -53,9 +53,9 @@ Crosshair GraphMouseMove(GraphWindowModel& m, DrawingSurface& s, int button, dou
         m.SecondPointY = static_cast<float>(y);
         m.ParallelArmed = 0;
     }
-    const float diff = std::fabs(static_cast<float>(CInt(m.FirstPointY) - CInt(m.SecondPointY)) /
-                                 static_cast<float>(m.FrameHeight) * m.AxisRange);
-    if (!m.LabelCaption[1].empty() && !m.LabelCaption[2].empty()) m.LabelCaption[3] = Format(diff, "####.00");
+    const double rise = RoundSingle(static_cast<double>(CInt(m.FirstPointY)) - CInt(m.SecondPointY));
+    const double diff = std::fabs(RoundSingle(RoundSingle(rise / m.FrameHeight) * m.AxisRange));
+    if (!m.LabelCaption[1].empty() && !m.LabelCaption[2].empty()) m.LabelCaption[3] = FormatSingle(diff, "####.00");
     Crosshair hair;
     if (button == 1 || button == 2 || button == 4) {
         if (x < m.FrameLeft - m.LineShift || x > m.FrameRight - m.LineShift || y > 403 || y < m.FrameTop) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/numbers.h"
+#include "scans/graph_single.h"
 
 void InitGraphWindow(GraphWindowModel& m) {
     m.LineShift = 20;
@@ -65,8 +66,10 @@ void Setup1(GraphWindowModel& m) {
         }
     // No value other than 0 shown: the axis runs from 0 to one grid step.
     if (m.MinValue == 99999.0f) m.MinValue = 0;
+    // The spread, the axis ends and the range are single-precision steps
+    // that stay finite for values at the top of the single range.
     m.GridStep = 0.05f;
-    const float q = (m.MaxValue - m.MinValue) / 5;
+    const double q = RoundSingle(RoundSingle(static_cast<double>(m.MaxValue) - m.MinValue) / 5);
     bool found = false;
     for (float step : {100.0f, 50.0f, 20.0f, 10.0f, 5.0f, 3.0f, 2.0f, 1.0f})
         if (step <= q) {
@@ -75,10 +78,11 @@ void Setup1(GraphWindowModel& m) {
             break;
         }
     if (!found && q >= 0.1f) m.GridStep = 0.1f;
-    m.AxisTop = static_cast<float>((std::floor(m.MaxValue / m.GridStep) + 1) * m.GridStep);
-    m.AxisBottom = static_cast<float>(std::floor(m.MinValue / m.GridStep) * m.GridStep);
-    m.AxisRange = m.AxisTop - m.AxisBottom;
-    m.GridSpacing = m.AxisRange / 5;
+    const double step = m.GridStep;
+    m.AxisTop = RoundSingle(RoundSingle(std::floor(RoundSingle(m.MaxValue / step)) + 1) * step);
+    m.AxisBottom = RoundSingle(std::floor(RoundSingle(m.MinValue / step)) * step);
+    m.AxisRange = RoundSingle(m.AxisTop - m.AxisBottom);
+    m.GridSpacing = RoundSingle(m.AxisRange / 5);
     const int span = (m.EndRow - 1) - m.FirstRow;
     m.RowStep = span > 0 ? static_cast<float>(m.FrameRight - m.FrameLeft) / static_cast<float>(span) : 0.0f;
 }

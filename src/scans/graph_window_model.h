@@ -38,7 +38,9 @@ struct GraphWindowModel {
     int PointCount = 0;
     std::vector<std::string> PlotDates;
     std::vector<float> ColumnValues;
-    std::vector<float> ScaledValues;
+    // The fractions of the y axis, in double so that a row outside the
+    // date window, far off the axis, still has one (see graph_single.h).
+    std::vector<double> ScaledValues;
 
     // --- the date window: rows FirstRow to EndRow - 1
     int FirstRow = 0, EndRow = 0;
@@ -48,8 +50,11 @@ struct GraphWindowModel {
     int LineShift = 0;
 
     // --- scale of the rows shown
-    float MaxValue = 0, MinValue = 0, GridStep = 0, AxisTop = 0, AxisBottom = 0, AxisRange = 0, GridSpacing = 0,
-          RowStep = 0;
+    float MaxValue = 0, MinValue = 0, GridStep = 0, RowStep = 0;
+    // Single-precision values held in double: for values at the top of the
+    // single range the axis spans more than single precision can hold
+    // (see graph_single.h).
+    double AxisTop = 0, AxisBottom = 0, AxisRange = 0, GridSpacing = 0;
 
     // --- series and drawing state
     int CurrentColumn = 0;
