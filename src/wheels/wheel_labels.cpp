@@ -22,15 +22,17 @@ void PenTo(WheelPaintContext& c, double x, double y) {
 }
 
 // The house numbers' characters and pens, house 1 just below the left
-// horizontal and the houses counter-clockwise.
+// horizontal and the houses counter-clockwise; "second" marks the second
+// digit of 10, 11 and 12.
 struct HouseNumberChar {
     char ch;
     double x, y;
+    bool second = false;
 };
 constexpr HouseNumberChar kHouseNumbers[] = {
-    {'1', -52, -6}, {'2', -40, -30}, {'3', -16, -44}, {'4', 10, -44}, {'5', 32, -30},
-    {'6', 46, -6},  {'7', 46, 18},   {'8', 32, 40},   {'9', 10, 52},  {'1', -20, 52},
-    {'0', -12, 52}, {'1', -44, 40},  {'1', -36, 40},  {'1', -56, 18}, {'2', -48, 18}};
+    {'1', -52, -6},       {'2', -40, -30}, {'3', -16, -44},       {'4', 10, -44},  {'5', 32, -30},
+    {'6', 46, -6},        {'7', 46, 18},   {'8', 32, 40},         {'9', 10, 52},   {'1', -20, 52},
+    {'0', -12, 52, true}, {'1', -44, 40},  {'1', -36, 40, true},  {'1', -56, 18},  {'2', -48, 18, true}};
 
 // A point of text on the usual window: 580 units across 716 pixels at 96
 // dots per inch.
@@ -151,8 +153,14 @@ void DrawInterceptedSigns(WheelPaintContext& c) {
 }
 
 void DrawHouseNumbers(WheelPaintContext& c) {
+    double x = 0;
+    char previous = 0;
     for (const HouseNumberChar& n : kHouseNumbers) {
-        PenTo(c, n.x, n.y);
+        // The second digit of a number stands no nearer the first than the
+        // first's width, which takes more units the smaller the window.
+        x = n.second ? std::max(n.x, x + c.s.TextWidth(std::string(1, previous))) : n.x;
+        PenTo(c, x, n.y);
         PrintChar(c, n.ch);
+        previous = n.ch;
     }
 }

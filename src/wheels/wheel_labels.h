@@ -58,4 +58,5 @@ void DrawCuspLabels(WheelPaintContext& c);
 // on the left side.
 double EuropeanLabelBaseX(double a, double shiftVertical, double shiftLeft);
 void DrawInterceptedSigns(WheelPaintContext& c);
+// The house numbers of a bi-wheel, in the font the paint driver has set.
 void DrawHouseNumbers(WheelPaintContext& c);
