@@ -1,5 +1,7 @@
 #include "wheels/wheel_labels.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "chart/angle_helpers.h"
@@ -20,15 +22,32 @@ void PenTo(WheelPaintContext& c, double x, double y) {
 }
 
 // The house numbers' characters and pens, house 1 just below the left
-// horizontal and the houses counter-clockwise.
+// horizontal and the houses counter-clockwise; "second" marks the second
+// digit of 10, 11 and 12.
 struct HouseNumberChar {
     char ch;
     double x, y;
+    bool second = false;
 };
 constexpr HouseNumberChar kHouseNumbers[] = {
-    {'1', -52, -6}, {'2', -40, -30}, {'3', -16, -44}, {'4', 10, -44}, {'5', 32, -30},
-    {'6', 46, -6},  {'7', 46, 18},   {'8', 32, 40},   {'9', 10, 52},  {'1', -20, 52},
-    {'0', -12, 52}, {'1', -44, 40},  {'1', -36, 40},  {'1', -56, 18}, {'2', -48, 18}};
+    {'1', -52, -6},       {'2', -40, -30}, {'3', -16, -44},       {'4', 10, -44},  {'5', 32, -30},
+    {'6', 46, -6},        {'7', 46, 18},   {'8', 32, 40},         {'9', 10, 52},   {'1', -20, 52},
+    {'0', -12, 52, true}, {'1', -44, 40},  {'1', -36, 40, true},  {'1', -56, 18},  {'2', -48, 18, true}};
+
+// A point of text on the usual window: 580 units across 716 pixels at 96
+// dots per inch.
+constexpr double kUsualUnitsPerPoint = (96.0 / 72.0) * 580.0 / 716.0;
+
+// Moves the pens of one label's pieces apart by the spread, about the point
+// of the label nearest the vertical through the wheel's centre: a label
+// beside the wheel keeps the end at its cusp and grows outwards, a label
+// across the vertical grows both ways about it.
+void SpreadLabel(std::array<double, 5>& xs, double spread) {
+    if (spread == 1.0) return;
+    const auto [low, high] = std::minmax_element(xs.begin(), xs.end());
+    const double anchor = std::clamp(0.0, *low, *high);
+    for (double& x : xs) x = anchor + (x - anchor) * spread;
+}
 
 }  // namespace
 
@@ -58,7 +77,15 @@ double EuropeanLabelBaseX(double a, double shiftVertical, double shiftLeft) {
     return x - shiftLeft;
 }
 
-std::vector<LabelPiece> CuspLabelPieces(const WheelPaintContext& c) {
+double UnitsPerPoint(const DrawingSurface& s) { return s.DpiX() / 72.0 / std::fabs(s.PixelsPerUnitX()); }
+
+double LabelSpread(double unitsPerPoint) {
+    const double ratio = unitsPerPoint / kUsualUnitsPerPoint;
+    // The usual window itself keeps the table's places exactly.
+    return ratio > 1 + 1e-9 ? ratio : 1.0;
+}
+
+std::vector<LabelPiece> CuspLabelPieces(const WheelPaintContext& c, double spread) {
     const WheelProfile& p = c.profile;
     const std::array<int, 121>& hc = c.hcData;
     std::vector<LabelPiece> pieces;
@@ -81,6 +108,7 @@ std::vector<LabelPiece> CuspLabelPieces(const WheelPaintContext& c) {
             y.fill(kLabelRadius * std::sin(DegToRad(a)) + 4);
             for (std::size_t i = 0; i < 5; ++i) x[i] = x0 + p.labelPieceOffsets[i];
         }
+        SpreadLabel(x, spread);
         pieces.push_back({x[0], y[0], TensDigitChar(pos.degrees), &p.labelDegrees, true});
         pieces.push_back({x[1], y[1], UnitsDigitChar(pos.degrees), &p.labelDegrees, true});
         pieces.push_back({x[2], y[2], static_cast<char>(SignGlyph(pos.sign)), &p.labelSign, false});
@@ -106,7 +134,7 @@ std::vector<LabelPiece> InterceptedSignPieces(const WheelPaintContext& c) {
 
 void DrawCuspLabels(WheelPaintContext& c) {
     const WheelPen* pen = nullptr;
-    for (const LabelPiece& piece : CuspLabelPieces(c)) {
+    for (const LabelPiece& piece : CuspLabelPieces(c, LabelSpread(UnitsPerPoint(c.s)))) {
         if (piece.pen != pen) c.UsePen(*piece.pen);
         pen = piece.pen;
         PenTo(c, piece.x, piece.y);
@@ -125,8 +153,14 @@ void DrawInterceptedSigns(WheelPaintContext& c) {
 }
 
 void DrawHouseNumbers(WheelPaintContext& c) {
+    double x = 0;
+    char previous = 0;
     for (const HouseNumberChar& n : kHouseNumbers) {
-        PenTo(c, n.x, n.y);
+        // The second digit of a number stands no nearer the first than the
+        // first's width, which takes more units the smaller the window.
+        x = n.second ? std::max(n.x, x + c.s.TextWidth(std::string(1, previous))) : n.x;
+        PenTo(c, x, n.y);
         PrintChar(c, n.ch);
+        previous = n.ch;
     }
 }

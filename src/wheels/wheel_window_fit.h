@@ -8,9 +8,10 @@
 struct WheelPaintContext;
 
 // The half width in drawing units, never less than startScale, at which
-// every cusp label and intercepted sign stands wholly inside a window whose
-// inside height is heightOverWidth times its width. The surface must be
-// scaled at startScale; the labels' fonts are measured on it.
+// every cusp label (its pieces spread as that half width needs) and every
+// intercepted sign stands wholly inside a window whose inside height is
+// heightOverWidth times its width. The surface must be scaled at
+// startScale; the labels' fonts are measured on it.
 double FitLabelsHalfWidth(WheelPaintContext& c, double startScale, double heightOverWidth);
 
 // The part of a text cell, from its top, that holds the ink of digits and
