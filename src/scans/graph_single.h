@@ -7,18 +7,20 @@
 // double. A double sum, difference, product or quotient of two singles rounds
 // to exactly the single-precision result, so within the range every value,
 // pixel and text is the one single-precision arithmetic gives.
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/numbers.h"
 
-// x rounded to single precision; past the single range, x itself.
+// x rounded to single precision; past the single range, x itself. Inline,
+// as the plot calls it for every point of every series.
 inline double RoundSingle(double x) {
-    const std::optional<float> single = ToSingle(x);
-    return single ? *single : x;
+    return std::fabs(x) <= static_cast<double>(std::numeric_limits<float>::max()) ? static_cast<float>(x) : x;
 }
 
 // A value under a mask as a single is formatted: to seven significant
