@@ -34,6 +34,14 @@ namespace {
 class AspectWindowsTest : public AspectToolsTest {
 protected:
     QString ListText() { return FormOf<CWAspect>().Text1.PlainTextEdit()->toPlainText(); }
+    // Opens the aspect-line window, paints it, turns its page and paints again.
+    static void OpenPaintAndTurnAstroLine() {
+        AstrLine& a = FormOf<AstrLine>();
+        a.Show();
+        a.grab();
+        a.Form_MouseDown(1, 0, 0, 0);
+        a.grab();
+    }
 };
 
 TEST_F(AspectWindowsTest, AspectsMenuOpensTheListBesideTheWheel) {
@@ -188,11 +196,7 @@ TEST_F(AspectWindowsTest, SynastryOrbsToldOncePerOpeningAtMost17Lines) {
     // the earlier orbs stay.
     std::remove(path.c_str());
     responder->Answer(MsgResult::OK);
-    AstrLine& a = FormOf<AstrLine>();
-    a.Show();
-    a.grab();
-    a.Form_MouseDown(1, 0, 0, 0);
-    a.grab();
+    OpenPaintAndTurnAstroLine();
     ASSERT_EQ(responder->Prompts().size(), 1u);
     EXPECT_EQ(responder->Prompts()[0].title, "File Not Found");
     EXPECT_EQ(ps.settings.OrbValues[5], 5);
@@ -206,11 +210,7 @@ TEST_F(AspectWindowsTest, SynastryOrbTooLargeToldOnceAndCountsAsZero) {
     testsupport::WriteBytes(path, "7\r\n1e999\r\n6\r\n9e99   #trine\r\n");
     ps.settings.OrbValues.fill(3);
     responder->Answer(MsgResult::OK);
-    AstrLine& a = FormOf<AstrLine>();
-    a.Show();
-    a.grab();
-    a.Form_MouseDown(1, 0, 0, 0);
-    a.grab();
+    OpenPaintAndTurnAstroLine();
     ASSERT_EQ(responder->Prompts().size(), 1u);
     EXPECT_EQ(responder->Prompts()[0].title, "Warning!");
     EXPECT_NE(responder->Prompts()[0].text.find("SYNASTRY.ORB"), std::string::npos);
